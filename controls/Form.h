@@ -1,0 +1,64 @@
+// A window of the program: fixed client area in pixels, its place on the
+// screen in twips, Form_Load when it is loaded and Form_Unload whenever it
+// closes, whatever closes it.
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+namespace yv::controls {
+
+enum class Pointer { Default, Hourglass, Custom };
+
+class Form : public QWidget {
+  Q_OBJECT
+ public:
+  Form(int clientWidth, int clientHeight, QWidget* parent = nullptr);
+  ~Form() override;
+
+  // Runs Form_Load once; Show() loads first when needed and shows the window modeless.
+  void Load();
+  void Show();
+  // Runs Form_Unload (once), hides the window and deletes it once control
+  // has gone back to the event loop. Every way of closing comes here.
+  void Unload();
+  bool IsLoaded() const { return loaded_ && !unloaded_; }
+  bool IsUnloaded() const { return unloaded_; }
+
+  void SetCaption(const std::string& caption);
+  std::string Caption() const;
+
+  // The window's place on the screen in twips (15 to the pixel).
+  int LeftTwips() const;
+  int TopTwips() const;
+  void MoveTwips(int left, int top);
+  // The window's outer size in twips, for centring.
+  int WidthTwips() const;
+  int HeightTwips() const;
+  static int ScreenWidthTwips();
+  static int ScreenHeightTwips();
+  // Places the window by the saved position of its form index (centred or
+  // top-left when never placed) and stores it back on unload.
+  void PlaceByFormIndex(int formIndex);
+  void StorePlace(int formIndex) const;
+
+  void SetMousePointer(Pointer pointer, const QPixmap& custom = QPixmap());
+  Pointer MousePointer() const { return pointer_; }
+
+  void SetFormEnabled(bool enabled) { setEnabled(enabled); }
+  bool FormEnabled() const { return isEnabled(); }
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Unload() {}
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool loaded_ = false;
+  bool unloaded_ = false;
+  Pointer pointer_ = Pointer::Default;
+};
+
+}  // namespace yv::controls

@@ -1,0 +1,82 @@
+// Shared text constants, flags and small helpers of both editors.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace yv {
+
+// ---------------------------------------------------------------- globals
+extern std::string NewLine;   // the current line end: CR LF or LF
+extern std::string Quote;     // the double-quote character
+extern std::string TabChar;   // the TAB character
+extern bool DialogDone;       // set by the unload of a waited-for dialog
+extern std::string UserName;  // login name in capitals, blank-padded to 16 characters
+extern int16_t MsgResult;     // answer of the last message box: 1 OK, 2 Cancel, 6 Yes, 7 No
+
+inline const std::string CrLf = "\r\n";
+inline const std::string Lf = "\n";
+
+// NewLine = CR LF, Quote = the double-quote character.
+void InitTextConstants();
+// The line-end constant set (NewLine, Quote and the four closing lines of
+// YVE_Write) in its CR LF form, for text shown in windows ...
+void UseCrLfLineEnds();
+// ... or in its LF form, for files.
+void UseLfLineEnds();
+
+// The path up to and including its last backslash; "" when it has none.
+std::string GetDirectoryPart(const std::string& path);
+// The text after the path's last backslash; the whole path when it has none.
+std::string GetFileNamePart(const std::string& path);
+// Deletes a file, ignoring every failure; nothing for an empty path.
+void DeleteFileQuietly(const std::string& path);
+
+// A message box whose answer is also stored in MsgResult.
+int ShowMsgBox(const std::string& text, int style, const std::string& title);
+
+// ---------------------------------------------------------------- windows
+// The model opens and touches windows only through these hooks, which the
+// level editor fills in; unset hooks do nothing.
+struct WindowHooks {
+  std::function<void()> loadMainFrm;                          // load MainFrm and show it, modeless
+  std::function<void()> loadNewInfoFrm;                       // load NewInfoFrm and show it, modeless
+  std::function<void(int)> setMapScrollMax;                   // MainFrm.MapXScroll maximum
+  std::function<void(const std::string&)> setFileNameCaption; // MainFrm.FileNameBox caption
+};
+extern WindowHooks Windows;
+
+// Clears DialogDone, runs loadAndShow and runs the event pump until
+// DialogDone is set (the dialog's unload sets it). Returns false at once,
+// without showing anything, when another wait is already running.
+bool WaitForDialog(const std::function<void()>& loadAndShow);
+// Shows the new-level-set dialog, waits until it has closed and returns
+// NewInfoResult (False when another wait was already running).
+bool ShowNewInfoDialog();
+
+// ---------------------------------------------------------------- text
+// Text is 8-bit: one byte per character of the Windows-1252 code page.
+std::string Trim(std::string_view s);   // without leading and trailing blanks (spaces only)
+std::string LTrim(std::string_view s);
+std::string RTrim(std::string_view s);
+std::string UCase(std::string_view s);  // capitals, letters of the code page included
+std::string LCase(std::string_view s);
+bool StartsWith(std::string_view s, std::string_view prefix);
+
+// Decimal text of an integer, "-" before a negative one.
+std::string FormatInt(long long value);
+// Plain decimal text of a double: at most 15 significant digits, "." as the
+// separator, no trailing zeros, no exponent, no point for a whole value.
+std::string FormatDouble(double value);
+
+// Text typed into a number box, read as a decimal number rounded to the
+// nearest integer (halves to even); false when it is not a number or does
+// not fit -32768..32767.
+bool TextToInt16(std::string_view text, int16_t& value);
+// Text typed into a number box, read as a finite decimal number with "." as
+// the separator, whatever the locale; false when it is not one.
+bool TextToDouble(std::string_view text, double& value);
+
+}  // namespace yv

@@ -1,0 +1,61 @@
+// Message box, input box and the common file dialog, as replaceable services.
+//
+// The application installs Qt implementations (platform/qt); tests install
+// the scripted responder of platform/Scripted.h.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace yv::platform {
+
+// Message box styles used by the program.
+enum MsgStyle : int {
+  kCriticalOk = 16,           // critical icon, OK
+  kQuestionYesNoCancel = 35,  // question icon, Yes / No / Cancel
+  kQuestionYesNo = 36,        // question icon, Yes / No
+  kExclamationOk = 48,        // exclamation icon, OK
+};
+// Answers of a message box.
+enum MsgAnswer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+
+// The raised error of a cancelled file dialog (its "cancel raises an error" property).
+struct CancelError : std::runtime_error {
+  CancelError() : std::runtime_error("Cancel was selected.") {}
+};
+
+// The common file dialog. Set the properties, then ShowOpen or ShowSave; on
+// success FileName holds the chosen Windows path.
+struct CommonDialog {
+  bool CancelError = false;
+  std::string Filter;      // "description|pattern[|description|pattern...]"
+  std::string InitDir;     // Windows path
+  std::string FileName;    // Windows path (or a bare name)
+  std::string DialogTitle;
+
+  void ShowOpen();
+  void ShowSave();  // asks before replacing an existing file
+};
+
+struct FileDialogRequest {
+  bool save = false;
+  std::string filter, initDir, fileName, title;
+};
+
+struct UiServices {
+  // text, style, title -> answer (1, 2, 6 or 7)
+  std::function<int(const std::string&, int, const std::string&)> msgBox;
+  // prompt, title, default -> typed text ("" when cancelled)
+  std::function<std::string(const std::string&, const std::string&, const std::string&)> inputBox;
+  // request -> true with the chosen Windows path in path, false when cancelled
+  std::function<bool(const FileDialogRequest&, std::string& path)> fileDialog;
+};
+
+// Installs the services; returns the previous ones.
+UiServices InstallUiServices(UiServices services);
+
+int MsgBox(const std::string& text, int style, const std::string& title);
+std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText = "");
+
+}  // namespace yv::platform
