@@ -1,5 +1,6 @@
 #include "controls/Form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,6 +9,52 @@
 #include "platform/qt/QtServices.h"
 
 namespace yv::controls {
+namespace {
+
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::ToolTip:
+    case QEvent::WhatsThis:
+    case QEvent::Enter:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Holds back the input of every widget of a disabled Form.
+class InputBlocker : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!IsInput(event->type()) || !watched->isWidgetType()) return false;
+    return !Form::TakesInput(static_cast<QWidget*>(watched));
+  }
+};
+
+}  // namespace
 
 Form::Form(int clientWidth, int clientHeight, QWidget* parent) : QWidget(parent, Qt::Window) {
   setFixedSize(clientWidth, clientHeight);
@@ -40,7 +87,24 @@ void Form::Unload() {
 
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();  // the window goes away through Unload, never by Qt alone
+  if (!formEnabled_) return;  // a disabled window cannot be closed by the user
   Unload();
+}
+
+void Form::SetFormEnabled(bool enabled) {
+  static InputBlocker* blocker = [] {
+    auto* b = new InputBlocker(qApp);
+    qApp->installEventFilter(b);
+    return b;
+  }();
+  (void)blocker;
+  formEnabled_ = enabled;
+}
+
+bool Form::TakesInput(const QWidget* widget) {
+  if (!widget) return true;
+  auto* form = qobject_cast<const Form*>(widget->window());
+  return !form || form->formEnabled_;
 }
 
 void Form::SetCaption(const std::string& caption) { setWindowTitle(platform::FromCp1252(caption)); }

@@ -47,8 +47,15 @@ class Form : public QWidget {
   void SetMousePointer(Pointer pointer, const QPixmap& custom = QPixmap());
   Pointer MousePointer() const { return pointer_; }
 
-  void SetFormEnabled(bool enabled) { setEnabled(enabled); }
-  bool FormEnabled() const { return isEnabled(); }
+  // A disabled window takes no mouse or keyboard input, yet keeps the look of
+  // its controls and shows its mouse pointer (the hourglass while a dialog it
+  // opened is loading). Qt's own setEnabled(false) would grey every control
+  // and clear the pointer to the arrow, so the window stays enabled to Qt
+  // and its input is held back instead. The user cannot close it either.
+  void SetFormEnabled(bool enabled);
+  bool FormEnabled() const { return formEnabled_; }
+  // False when the widget's window is a disabled Form.
+  static bool TakesInput(const QWidget* widget);
 
  protected:
   virtual void Form_Load() {}
@@ -59,6 +66,7 @@ class Form : public QWidget {
   bool loaded_ = false;
   bool unloaded_ = false;
   Pointer pointer_ = Pointer::Default;
+  bool formEnabled_ = true;
 };
 
 }  // namespace yv::controls

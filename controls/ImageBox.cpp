@@ -1,0 +1,46 @@
+#include "controls/ImageBox.h"
+
+#include <QPainter>
+
+namespace yv::controls {
+
+ImageBox::ImageBox(QWidget* parent, int x, int y, int w, int h) : MouseLabel(parent, x, y, w, h) {
+  setAutoFillBackground(false);
+}
+
+void ImageBox::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void ImageBox::SetStretch(bool stretch) {
+  if (stretch == stretch_) return;
+  stretch_ = stretch;
+  update();
+}
+
+void ImageBox::SetBorderStyle(int style) {
+  style = style == 0 ? 0 : 1;
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!picture_.isNull()) {
+    if (stretch_) {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(rect(), picture_);
+    } else {
+      p.drawPixmap(0, 0, picture_);
+    }
+  }
+  if (borderStyle_ == 1) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+}  // namespace yv::controls

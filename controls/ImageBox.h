@@ -1,0 +1,35 @@
+// A picture without a window of its own: it draws its picture over whatever
+// lies behind it (transparent parts of the picture show the parent and the
+// controls below), either unscaled from the top-left corner and clipped to the
+// box, or stretched to the box. The optional single-line border is drawn over
+// the picture, so switching it on and off never moves the picture.
+#pragma once
+
+#include <QPixmap>
+
+#include "controls/MouseLabel.h"
+
+namespace yv::controls {
+
+class ImageBox : public MouseLabel {
+  Q_OBJECT
+ public:
+  ImageBox(QWidget* parent, int x, int y, int w, int h);
+
+  const QPixmap& Picture() const { return picture_; }
+  void SetPicture(const QPixmap& picture);  // a null picture shows nothing
+  bool Stretch() const { return stretch_; }
+  void SetStretch(bool stretch);
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int style);  // 0 none, 1 single line
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+  bool stretch_ = false;
+  int borderStyle_ = 0;
+};
+
+}  // namespace yv::controls

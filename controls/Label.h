@@ -1,0 +1,37 @@
+// A label: a caption drawn as plain text (no markup, "&" shown as it is),
+// wrapped at word boundaries inside its fixed box and aligned to its top edge.
+// It has the mouse events of an image box; the windows use Click and
+// MouseMove.
+#pragma once
+
+#include <string>
+
+#include "controls/MouseLabel.h"
+
+namespace yv::controls {
+
+enum class Align { Left, Right, Center };
+enum class Back { Transparent, Opaque };
+
+class Label : public MouseLabel {
+  Q_OBJECT
+ public:
+  Label(QWidget* parent, int x, int y, int w, int h, const std::string& caption = std::string());
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+  Align Alignment() const { return align_; }
+  void SetAlignment(Align align);
+  Back BackStyle() const { return back_; }
+  void SetBackStyle(Back back);
+  // Setting a back colour keeps the back style: a transparent label stays transparent.
+  void SetBackColor(const QColor& color) override;
+
+ private:
+  std::string caption_;
+  Align align_ = Align::Left;
+  Back back_ = Back::Opaque;
+};
+
+}  // namespace yv::controls
