@@ -12,4 +12,27 @@ extern std::string CloseCloseLine;
 extern std::string QuoteCloseLine;
 extern std::string QuoteCloseCloseLine;
 
+// The last level text built (the file text, or the text the level text
+// window shows), and the working string the builders of level and info texts
+// fill before handing the result over.
+extern std::string LevelText;
+extern std::string WorkText;
+
+// Builds the level file text from Level into LevelText with the current line
+// ends. Trims Level.Comment (giving it "; " when it lacks its ";") and
+// Level.TrailingComment (giving it ";; " when it lacks its ";;"). Runs the
+// event pump at the start of every tile row and once before the lists.
+// Cells the maps do not hold are written as 0, an empty BackScrolling as "f".
+void BuildLevelText();
+
+// "t" when object number i stays on its platform (StayOnPlatform 1), else "f".
+std::string StayOnPlatformFlag(int i);
+
+// Switches to LF line ends, builds the text and puts it in place of the file
+// at path in one piece: the old file stays whole until the new one has been
+// completely written. Runs the event pump once at the end. False when the
+// file could not be written. A blank path writes nothing, changes nothing and
+// returns true: there was nothing to save, so nothing failed.
+bool WriteLevelFile(const std::string& path);
+
 }  // namespace yv

@@ -1,0 +1,35 @@
+// The level-set info file: the file "info" in a set's folder, with the set's
+// title and description.
+#pragma once
+
+#include <string>
+
+namespace yv {
+
+// The last info text built (the file text, or the text the level text window shows).
+extern std::string InfoText;
+
+// Reads the info file of the level's folder (its folder part and "info")
+// into CurrentSubset. Keywords in any letter case; a ")" line ends it. Every
+// failure is silent and keeps what was read; fields the file does not give
+// keep their values. Does nothing while another read runs.
+void ReadInfoFile(const std::string& levelPath);
+
+// InfoText = the info text of CurrentSubset with the current line ends (built
+// in WorkText): its comment as held, or the program's own when it is blank.
+void BuildInfoText();
+
+// Switches to LF line ends, builds the text and puts it in place of the file
+// at path in one piece (the old file stays whole until the new one is
+// written), then runs the event pump once. False when the file could not be
+// written; a blank path writes nothing and returns true.
+bool WriteInfoFile(const std::string& path);
+
+// The info file of the set named setName: UserLevelsDir, the name and "info",
+// with a backslash between them where the text before lacks one.
+std::string InfoFilePath(const std::string& setName);
+
+// True when the set named setName has an info file.
+bool InfoFileExists(const std::string& setName);
+
+}  // namespace yv
