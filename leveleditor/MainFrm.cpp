@@ -1,15 +1,44 @@
 #include "leveleditor/MainFrm.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPainter>
+
+#include "leveleditor/MapOverlay.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
+#include "pictures/Pictures.h"
+#include "platform/System.h"
 
 namespace yv {
 namespace {
 QPointer<MainFrm> g_instance;
+
+const char* const kLayerCaptions[4] = {"BackGround", "InterActive", "ForeGround", "All Layers"};
+const char* const kLayerTips[4] = {"Show/Edit Background Tiles Only", "Show/Edit Interactive Layer Tiles Only",
+                                   "Show/Edit Foreground Tiles Only",
+                                   "Show Tiles On All Layers (No Tile Editing Possible)"};
+const char* const kModeCaptions[4] = {"Tiles", "Bad Guys", "Bad Guy List", "Edit Favorite"};
+const char* const kModeTips[4] = {"Tile Editing Mode", "Place BadGuys Mode", "Edit BadGuys Mode",
+                                  "Currently Unused..."};
+
+const QColor kGreen(0, 128, 0);
+const QColor kBrightGreen(0, 255, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kYellow(255, 255, 0);
+}  // namespace
+
+using namespace controls;
+
+MainFrm::MainFrm() : Form(824, 622) {
+  setPalette(QPalette(QColor(192, 192, 192)));
+  setAutoFillBackground(true);
+  setWindowIcon(QIcon(pictures::Named("app_icon")));
+  BuildControls();
+  WireHandlers();
 }
 
-MainFrm::MainFrm() : Form(824, 622) {}
 MainFrm::~MainFrm() = default;
 
 MainFrm* MainFrm::Instance() { return g_instance.data(); }
@@ -19,19 +48,369 @@ MainFrm& MainFrm::Create() {
   return *g_instance;
 }
 
+// ---------------------------------------------------------------- layout
+
+void MainFrm::BuildControls() {
+  BlockImgList = std::make_unique<ImageList>();
+  for (int n = 1; n <= kTileCount; ++n) BlockImgList->Set(n, pictures::Tile(n));
+  BadGuysList = std::make_unique<ImageList>();
+  for (int n = 1; n <= 10; ++n) BadGuysList->Set(n, pictures::BadGuy(n));
+  TBImages = std::make_unique<ImageList>();
+  for (int n = 1; n <= 10; ++n) TBImages->Set(n, pictures::Toolbar(n));
+
+  TB = new Toolbar(this, 0, 0, 824, 49);
+  struct ToolButton {
+    const char* caption;
+    const char* tip;
+  };
+  // Indices 1..17; a null caption is a separator.
+  const ToolButton buttons[17] = {{nullptr, nullptr},
+                                  {"Open Level", "Open an existing Level"},
+                                  {nullptr, nullptr},
+                                  {"Create Level", "Create a New Level"},
+                                  {"Create Set", "Create a New Level Set"},
+                                  {nullptr, nullptr},
+                                  {"Save Level", "Save Current Level"},
+                                  {"Save As Level", "Save As Another New Level"},
+                                  {nullptr, nullptr},
+                                  {"Variables", "Level Parameters Editor"},
+                                  {"View Text", "Level Text Viewer"},
+                                  {nullptr, nullptr},
+                                  {"World Editor", "World Creator/Editor"},
+                                  {nullptr, nullptr},
+                                  {"Help", "Display Help Text"},
+                                  {nullptr, nullptr},
+                                  {"Exit", "Quit YVE"}};
+  int picture = 1;
+  for (const ToolButton& b : buttons) {
+    if (!b.caption)
+      TB->AddSeparator();
+    else
+      TB->AddButton(b.caption, b.tip, TBImages->Picture(picture++));
+  }
+
+  FileNameBox = new Label(this, 6, 56, 617, 19);
+  FileNameBox->SetBackColor(kGreen);
+  FileNameBox->SetForeColor(Qt::white);
+  FileNameBox->SetBold(true);
+  FileNameBox->SetToolTip("Level Map Filename - Click To Load Another Level Map");
+
+  GridBackBox = new Label(this, 6, 76, 617, 515);
+  GridBackBox->SetBackColor(Qt::black);
+
+  for (int c = 0; c < 18; ++c) {
+    for (int r = 0; r < 15; ++r) {
+      ImageBox* cell = new ImageBox(this, kCellLeft + kCellPitch * c, kCellTop + kCellPitch * r, 32, 32);
+      Img[CellIndex(c, r)] = cell;
+    }
+  }
+  // Pictures larger than a cell reach over their neighbours; the overlay
+  // draws those parts above the cells (it never takes the mouse).
+  overlay_ = new MapOverlay(this);
+  overlay_->setGeometry(6, 76, 617, 515);
+
+  MapXScroll = new ScrollBar(this, 8, 594, 615, 21, Qt::Horizontal);
+  MapXScroll->SetMin(0);
+  MapXScroll->SetMax(0);
+  MapXScroll->SetSmallChange(1);
+  MapXScroll->SetLargeChange(16);
+
+  Frame2 = new Frame(this, 632, 56, 93, 77, "Layer");
+  for (int i = 0; i < 4; ++i) {
+    LayerOption[i] = new OptionButton(Frame2, 8, 16 + 14 * i, 83, 13, kLayerCaptions[i]);
+    LayerOption[i]->SetToolTip(kLayerTips[i]);
+  }
+  Frame3 = new Frame(this, 724, 56, 93, 77, "Mode");
+  for (int i = 0; i < 4; ++i) {
+    ModeOption[i] = new OptionButton(Frame3, 8, 16 + 14 * i, 83, 13, kModeCaptions[i]);
+    ModeOption[i]->SetToolTip(kModeTips[i]);
+  }
+
+  BuildTileFrame();
+  BuildObjectFrame();
+  BuildBGUFrame();
+
+  Frame1 = new Frame(this, 632, 488, 185, 57, "Cords");
+  ColLabel = new Label(Frame1, 8, 16, 22, 17, "Col");
+  RowLabel = new Label(Frame1, 8, 34, 22, 17, "Row");
+  XLabel = new Label(Frame1, 72, 16, 10, 17, "X");
+  YLabel = new Label(Frame1, 72, 34, 10, 17, "Y");
+  ColBox = new Label(Frame1, 32, 16, 37, 17);
+  RowBox = new Label(Frame1, 32, 34, 37, 17);
+  for (Label* box : {ColBox, RowBox}) {
+    box->SetForeColor(kGreen);
+    box->SetBold(true);
+    box->SetAlignment(Align::Right);
+  }
+  XBox = new Label(Frame1, 84, 16, 37, 17);
+  YBox = new Label(Frame1, 84, 34, 37, 17);
+  for (Label* box : {XBox, YBox}) box->SetBackColor(kCyan);
+  ColBox->SetToolTip("Map Tile Column Number");
+  RowBox->SetToolTip("Map Tile Row Number");
+  XBox->SetToolTip("Map Mouse X Pixel Position");
+  YBox->SetToolTip("Map Mouse Y Position");
+  GridCheck = new CheckBox(Frame1, 128, 16, 39, 15, "Grid");
+  GridCheck->SetToolTip("Toggle Grid On/Off");
+  AutoCheck = new CheckBox(Frame1, 128, 34, 49, 17, "Auto");
+  AutoCheck->SetToolTip("Auto Complete Clouds (Tile #85)");
+
+  Frame4 = new Frame(this, 632, 546, 185, 67, "");
+  SetZunboCmd = new Button(Frame4, 12, 14, 97, 17, "Set Zunbo Start Pos.");
+  SetZunboCmd->SetToolTip("Set Desired Starting Location for Zunbo");
+  DelBadGuyCmd = new Button(Frame4, 14, 40, 97, 17, "Delete BadGuy");
+  DelBadGuyCmd->SetToolTip("Delete the currently selected BadGuy");
+  ResetCheck = new CheckBox(Frame4, 128, 16, 49, 37, "Show Reset Points");
+
+  BGTimer = new Timer(this, 250, false);
+
+  // Out of sight until DrawMap moves them onto the map.
+  ResetImg = new ImageBox(this, -100, 700, 32, 32);
+  ResetImg->SetPicture(pictures::Named("reset"));
+  ResetImg->SetToolTip("Reset Point");
+  ResetImg->SetVisible(false);
+  for (int k = 0; k < 32; ++k) {
+    BGImg[k] = new ImageBox(this, -100, 700, 32, 32);
+    BGImg[k]->SetVisible(false);
+  }
+  ZunboImage = new ImageBox(this, -100, 700, 42, 65);
+  ZunboImage->SetPicture(pictures::Named("zunbo"));
+  ZunboImage->SetVisible(false);
+  ZunboIcon = new ImageBox(this, -100, 700, 32, 32);
+  ZunboIcon->SetPicture(pictures::Named("zunbo_icon"));
+  ZunboIcon->SetVisible(false);
+  DummyCmd = new Button(this, -200, 700, 20, 20, "");
+}
+
+void MainFrm::BuildTileFrame() {
+  TileFrame = new Frame(this, 632, 134, 185, 357, "Current Tile Selection");
+  CurImg = new ImageBox(TileFrame, 10, 16, 36, 36);
+  CurImg->SetStretch(true);
+  CurImg->SetBorderStyle(1);
+  CurImg->SetToolTip("Current Selected Tile");
+  TilesOption[0] = new OptionButton(TileFrame, 50, 16, 66, 17, "All Tiles");
+  TilesOption[1] = new OptionButton(TileFrame, 50, 38, 64, 17, "Fav. A");
+  TilesOption[2] = new OptionButton(TileFrame, 118, 38, 60, 17, "Fav. B");
+  BlankTileCmd = new Button(TileFrame, 118, 14, 55, 17, "Blank Tile");
+  BlankTileCmd->SetToolTip("Set Tile Selection to Blank Tile");
+  for (int i = 0; i < 32; ++i) {
+    int row = i / 4, column = i % 4;
+    SelImg[i] = new ImageBox(TileFrame, 10 + 36 * column, 60 + 36 * row, 36, 36);
+    SelImg[i]->SetStretch(true);
+    SelImg[i]->SetBorderStyle(1);
+  }
+  SelScroll = new ScrollBar(TileFrame, 154, 60, 21, 287, Qt::Vertical);
+  SelScroll->SetMin(0);
+  SelScroll->SetMax(43);
+  SelScroll->SetSmallChange(1);
+  SelScroll->SetLargeChange(8);
+}
+
+void MainFrm::BuildObjectFrame() {
+  // Stored elsewhere in the window and moved onto the palette's place at load.
+  ObjectFrame = new Frame(this, 632, 700, 185, 357, "Bad Guys");
+  for (int i = 0; i < 10; ++i) {
+    int y = 14 + 34 * i;
+    ObjIndImg[i] = new ImageBox(ObjectFrame, 12, y + 8, 16, 16);
+    ObjIndImg[i]->SetPicture(pictures::Named("selection_mark"));
+    ObjIndImg[i]->SetVisible(false);
+    ObjSelImg[i] = new ImageBox(ObjectFrame, 36, y, 32, 32);
+    ObjSelImg[i]->SetPicture(pictures::BadGuy(i + 1));
+    ObjectLabel[i] = new Label(ObjectFrame, 72, y + 10, 77, 13);
+    ObjCntBox[i] = new Label(ObjectFrame, 152, y + 10, 27, 13);
+    ObjCntBox[i]->SetAlignment(Align::Right);
+  }
+}
+
+void MainFrm::BuildBGUFrame() {
+  BGUFrame = new Frame(this, 632, 1100, 185, 357, "Bad Guys Used List");
+  for (int i = 0; i < 9; ++i) {
+    int y = 20 + 34 * i;
+    BGIndImg[i] = new ImageBox(BGUFrame, 2, y, 16, 16);
+    BGIndImg[i]->SetPicture(pictures::Named("selection_mark"));
+    BGIndImg[i]->SetToolTip("Current Bad Guy Selection");
+    BGIndImg[i]->SetVisible(false);
+    BGUImg[i] = new ImageBox(BGUFrame, 20, y, 32, 32);
+    BGUNameBox[i] = new Label(BGUFrame, 56, y, 103, 15);
+    BGUNameBox[i]->SetAlignment(Align::Center);
+    BGUNameBox[i]->SetBold(true);
+    StayCheck[i] = new CheckBox(BGUFrame, 4, y + 16, 13, 19, "");
+    StayCheck[i]->SetToolTip("Stay on Platform Flag");
+    LabelX[i] = new Label(BGUFrame, 58, y + 16, 10, 15, "X");
+    BGUXBox[i] = new TextBox(BGUFrame, 70, y + 14, 37, 17);
+    LabelY[i] = new Label(BGUFrame, 110, y + 16, 10, 15, "Y");
+    BGUYBox[i] = new TextBox(BGUFrame, 122, y + 14, 37, 17);
+  }
+  BGUScroll = new ScrollBar(BGUFrame, 162, 20, 17, 303, Qt::Vertical);
+  BGUScroll->SetMin(1);
+  BGUScroll->SetValue(1);
+  BGUScroll->SetSmallChange(1);
+  BGUScroll->SetLargeChange(9);
+  TotalBGULabel = new Label(BGUFrame, 20, 332, 106, 15, "Total Bad Guys Used");
+  TotalBGUBox = new Label(BGUFrame, 128, 330, 49, 17);
+  TotalBGUBox->SetBackColor(kYellow);
+  TotalBGUBox->SetAlignment(Align::Center);
+  TotalBGUBox->SetBold(true);
+}
+
+void MainFrm::WireHandlers() {
+  TB->ButtonClick = [this](int index) { TB_ButtonClick(index); };
+  FileNameBox->Click = [this] { FileNameBox_Click(); };
+  for (int i = 0; i < 270; ++i) {
+    Img[i]->MouseDown = [this, i](int b, int s, int x, int y) { Img_MouseDown(i, b, s, x, y); };
+    Img[i]->Click = [this, i] { Img_Click(i); };
+    Img[i]->MouseMove = [this, i](int b, int s, int x, int y) { Img_MouseMove(i, b, s, x, y); };
+  }
+  ResetImg->MouseMove = [this](int b, int s, int x, int y) { ResetImg_MouseMove(b, s, x, y); };
+  MapXScroll->Change = [this] { MapXScroll_Change(); };
+  MapXScroll->Scroll = [this] { MapXScroll_Scroll(); };
+  for (int i = 0; i < 4; ++i) {
+    LayerOption[i]->Click = [this, i] { LayerOption_Click(i); };
+    ModeOption[i]->Click = [this, i] { ModeOption_Click(i); };
+  }
+  GridCheck->Click = [this] { GridCheck_Click(); };
+  AutoCheck->Click = [this] { AutoCheck_Click(); };
+  ResetCheck->Click = [this] { ResetCheck_Click(); };
+  SetZunboCmd->Click = [this] { SetZunboCmd_Click(); };
+  DelBadGuyCmd->Click = [this] { DelBadGuyCmd_Click(); };
+
+  BlankTileCmd->Click = [this] { BlankTileCmd_Click(); };
+  for (int i = 0; i < 3; ++i) TilesOption[i]->Click = [this, i] { TilesOption_Click(i); };
+  SelScroll->Change = [this] { SelScroll_Change(); };
+  SelScroll->Scroll = [this] { SelScroll_Scroll(); };
+  for (int i = 0; i < 32; ++i) {
+    SelImg[i]->MouseDown = [this, i](int b, int s, int x, int y) { SelImg_MouseDown(i, b, s, x, y); };
+    SelImg[i]->MouseMove = [this, i](int b, int s, int x, int y) { SelImg_MouseMove(i, b, s, x, y); };
+  }
+  CurImg->MouseMove = [this](int b, int s, int x, int y) { CurImg_MouseMove(b, s, x, y); };
+  CurImg->Click = [this] { CurImg_Click(); };
+
+  for (int i = 0; i < 10; ++i) ObjSelImg[i]->Click = [this, i] { ObjSelImg_Click(i); };
+  BGUScroll->Change = [this] { BGUScroll_Change(); };
+  BGUScroll->Scroll = [this] { BGUScroll_Scroll(); };
+  for (int i = 0; i < 9; ++i) {
+    BGUImg[i]->Click = [this, i] { BGUImg_Click(i); };
+    StayCheck[i]->Click = [this, i] { StayCheck_Click(i); };
+    BGUXBox[i]->KeyPress = [this, i](int& key) { BGUXBox_KeyPress(i, key); };
+    BGUYBox[i]->KeyPress = [this, i](int& key) { BGUYBox_KeyPress(i, key); };
+    BGUXBox[i]->Change = [this, i] { BGUXBox_Change(i); };
+    BGUYBox[i]->Change = [this, i] { BGUYBox_Change(i); };
+  }
+  for (int k = 0; k < 32; ++k) {
+    BGImg[k]->MouseDown = [this, k](int b, int s, int x, int y) { BGImg_MouseDown(k, b, s, x, y); };
+    BGImg[k]->MouseMove = [this, k](int b, int s, int x, int y) { BGImg_MouseMove(k, b, s, x, y); };
+  }
+  BGTimer->Tick = [this] { BGTimer_Timer(); };
+}
+
+// ---------------------------------------------------------------- life cycle
+
 void MainFrm::Form_Load() {
+  BGTimer->SetEnabled(true);  // the blink runs for as long as the window is loaded
   PlaceByFormIndex(kFormMainFrm);
   SetCaption(WindowTitle);
+  ObjectFrame->Move(TileFrame->Left(), TileFrame->Top());
+  BGUFrame->Move(TileFrame->Left(), TileFrame->Top());
+
+  // Selecting the options runs their click handlers, as a user's click would.
+  if (CurrentLayer >= 0 && CurrentLayer <= 3) LayerOption[CurrentLayer]->SetValue(true);
+  if (EditMode >= 0 && EditMode <= 3) ModeOption[EditMode]->SetValue(true);
+  if (TileSetChoice >= 0 && TileSetChoice <= 2) TilesOption[TileSetChoice]->SetValue(true);
+
+  ColBox->SetCaption("");
+  RowBox->SetCaption("");
+  XBox->SetCaption("");
+  YBox->SetCaption("");
+  DelBadGuyCmd->SetVisible(false);
+  for (int i = 0; i < 10; ++i) ObjectLabel[i]->SetCaption(BadGuyKinds[i].DisplayName);
+  for (int i = 0; i < 9; ++i) {
+    BGUXBox[i]->SetToolTip("Digits 0-9 Only, Press ENTER to Update Display");
+    BGUYBox[i]->SetToolTip("Digits 0-9 Only, Press ENTER to Update Display");
+  }
+  for (int i = 0; i < 10; ++i) ObjSelImg[i]->SetToolTip("Click to select " + BadGuyKinds[i].DisplayName);
+
+  GridCheck->SetValue(Pref.ShowGrid != 0 ? 1 : 0);
+  AutoCheck->SetValue(Pref.AutoCompleteClouds != 0 ? 1 : 0);
+  ResetCheck->SetValue(Pref.ShowResetPoints != 0 ? 1 : 0);
+
+  if (!Trim(Pref.LastLevelFile).empty()) {
+    LoadPrefMap();
+    if (LevelLoaded) {
+      SelectedTile = Pref.SavedTile;
+      ScrollPaletteToTile();
+      MapXScroll->SetValue(Pref.SavedScrollX);  // clamped into the scroll bar's range
+    } else {
+      int answer = ShowMsgBox("Do you wish to select anothe level now?", platform::kQuestionYesNoCancel,
+                              "Level Load Error");
+      if (answer == platform::kYes) {
+        LoadLevelDialog();
+      } else if (answer == platform::kCancel) {
+        QCoreApplication::processEvents();
+        Unload();  // saves the preferences; the program then ends
+        return;
+      }
+    }
+  }
+
+  SelectingStartPos = false;
+  SelectedObject = -1;
+  ResetMarkerBlink();
+  UpdateDisplay();
 }
 
 void MainFrm::Form_Unload() {
+  BGTimer->SetEnabled(false);
   StorePlace(kFormMainFrm);
   Pref.SavedTile = SelectedTile;
   Pref.SavedLayer = CurrentLayer;
   Pref.SavedMode = EditMode;
   Pref.SavedBadGuyKind = SelectedBadGuyKind;
+  Pref.SavedScrollX = static_cast<int16_t>(MapXScroll->Value());
+  Pref.ShowGrid = static_cast<int16_t>(GridCheck->Value());
   Pref.SavedTileSet = TileSetChoice;
   SavePreferences();
 }
+
+void MainFrm::closeEvent(QCloseEvent* event) {
+  // While "Create Set" waits for its dialog the window stays enabled, but it
+  // must not go away under the waiting command.
+  if (creatingSet_) {
+    event->ignore();
+    return;
+  }
+  Form::closeEvent(event);
+}
+
+// ---------------------------------------------------------------- view options
+
+void MainFrm::LayerOption_Click(int index) {
+  CurrentLayer = static_cast<int16_t>(index);
+  UpdateDisplay();
+}
+
+void MainFrm::ModeOption_Click(int index) {
+  EditMode = static_cast<int16_t>(index);
+  DelBadGuyCmd->SetVisible(index == 2 && SelectedObject >= 0);
+  if (EditMode == 1) SelectedObject = -1;
+  UpdateDisplay();
+}
+
+void MainFrm::GridCheck_Click() {
+  if (Updating) return;
+  Pref.ShowGrid = static_cast<int16_t>(GridCheck->Value() == 1 ? 1 : 0);
+  DrawMap();
+}
+
+void MainFrm::AutoCheck_Click() {
+  if (Updating) return;
+  Pref.AutoCompleteClouds = static_cast<int16_t>(AutoCheck->Value() == 1 ? 1 : 0);
+}
+
+void MainFrm::ResetCheck_Click() {
+  if (Updating) return;
+  Pref.ShowResetPoints = static_cast<int16_t>(ResetCheck->Value() == 1 ? 1 : 0);
+  UpdateDisplay();
+}
+
+void MainFrm::FileNameBox_Click() { LoadLevelDialog(); }
 
 }  // namespace yv

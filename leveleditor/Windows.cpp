@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 
@@ -13,6 +14,13 @@ void InstallWindowHooks() {
     // The program ends when the main window has been unloaded.
     QObject::connect(&frm, &QObject::destroyed, [] { QCoreApplication::quit(); });
     frm.Show();
+  };
+  Windows.loadNewInfoFrm = [] { OpenNewInfoFrm(); };
+  Windows.setMapScrollMax = [](int max) {
+    if (MainFrm* frm = MainFrm::Instance()) frm->MapXScroll->SetMax(max);
+  };
+  Windows.setFileNameCaption = [](const std::string& caption) {
+    if (MainFrm* frm = MainFrm::Instance()) frm->FileNameBox->SetCaption(caption);
   };
 }
 

@@ -24,31 +24,12 @@
 
 #include "controls/Controls.h"
 #include "platform/Paths.h"
+#include "tests/support/UiSupport.h"
 
 namespace yv::controls {
 namespace {
 
-// Mouse input sent to the window, as the windowing system sends it, so that
-// Qt's own routing takes part: the implicit grab of the pressed widget,
-// double clicks, enter and leave. Points are local to the given widget.
-struct Mouse {
-  static QWindow* Window(QWidget* w) { return w->window()->windowHandle(); }
-  static QPoint At(QWidget* w, QPoint p) { return w->mapTo(w->window(), p); }
-  static void Press(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
-    QTest::mousePress(Window(w), b, m, At(w, p));
-  }
-  static void Release(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
-    QTest::mouseRelease(Window(w), b, m, At(w, p));
-  }
-  static void Click(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-    Press(w, p, b);
-    Release(w, p, b);
-  }
-  static void Click(QWidget* w) { Click(w, w->rect().center()); }
-  static void DoubleClick(QWidget* w, QPoint p) { QTest::mouseDClick(Window(w), Qt::LeftButton, {}, At(w, p)); }
-  // Moves the pointer; buttons pressed with Press and not yet released stay held.
-  static void Move(QWidget* w, QPoint p) { QTest::mouseMove(Window(w), At(w, p)); }
-};
+using test::Mouse;
 
 // A shown window to put controls on.
 std::unique_ptr<Form> ShownForm(int w = 400, int h = 300) {

@@ -1,0 +1,245 @@
+// The toolbar commands and the level file routines of the main window.
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "leveleditor/Dialogs.h"
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Info.h"
+#include "model/YVE_Main.h"
+#include "model/YVE_Read.h"
+#include "model/YVE_Write.h"
+#include "platform/FileSystem.h"
+#include "platform/System.h"
+
+namespace yv {
+
+using platform::kCriticalOk;
+using platform::kQuestionYesNoCancel;
+using platform::kYes;
+
+namespace {
+
+// Sets up the common dialog as both level file dialogs use it.
+void SetUpLevelDialog(platform::CommonDialog& cd) {
+  cd.CancelError = true;
+  cd.Filter = "*.yvl|*.yvl";
+  cd.InitDir = UserLevelsDir;
+  cd.FileName = Pref.LastLevelFile;
+}
+
+void ReportSaveFailure() {
+  ShowMsgBox("Error Saving Level Data!", kCriticalOk, "YV_Editor - Save Level");
+}
+
+// A name that can stand as one folder name: not empty after trimming, not
+// "." or "..", and none of the characters a folder name cannot hold.
+bool IsValidFolderName(const std::string& name) {
+  std::string t = Trim(name);
+  if (t.empty() || t == "." || t == "..") return false;
+  for (unsigned char ch : name)
+    if (ch < 32 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(ch)) != std::string_view::npos) return false;
+  return true;
+}
+
+}  // namespace
+
+void MainFrm::TB_ButtonClick(int index) {
+  switch (index) {
+    case 2:
+      LoadLevelDialog();
+      break;
+    case 4:
+      CreateLevelCommand();
+      break;
+    case 5:
+      CreateLevelSet();
+      break;
+    case 7:
+      SaveLevelCommand();
+      break;
+    case 8:
+      SaveLevelDialog();
+      break;
+    case 10:
+      if (!HasVarsFrm()) break;
+      SetMousePointer(controls::Pointer::Hourglass);
+      SetFormEnabled(false);
+      OpenVarsFrm();
+      break;
+    case 11:
+      if (!HasZunboTextFrm()) break;
+      SetMousePointer(controls::Pointer::Hourglass);
+      OpenZunboTextFrm();
+      SetFormEnabled(false);
+      break;
+    case 13:
+      // The world editor is not part of this program yet.
+      break;
+    case 15:
+      if (!HasHelpFrm()) break;
+      SetFormEnabled(false);
+      OpenHelpFrm();
+      break;
+    case 17:
+      // Refused while "Create Set" waits for its dialog: the waiting command
+      // still needs the window.
+      if (creatingSet_) break;
+      Unload();
+      break;
+    default:
+      break;  // separators and unknown buttons
+  }
+}
+
+void MainFrm::CreateLevelCommand() {
+  if (LevelLoaded) {
+    int answer = ShowMsgBox("Create a new level from scratch?" + CrLf +
+                                "Creating will erase current level if not saved first!",
+                            kQuestionYesNoCancel, "Create New Level");
+    if (answer != kYes) return;
+  }
+  if (!CreateNewLevel(GetDirectoryPart(Pref.LastLevelFile))) {
+    ShowMsgBox("User Terminated or" + CrLf + "Disk Error Occured!", kCriticalOk, "Yorvane Level Creation Error");
+    return;
+  }
+  UpdateDisplay();
+  if (!HasVarsFrm()) return;
+  SetMousePointer(controls::Pointer::Hourglass);
+  SetFormEnabled(false);
+  OpenVarsFrm();
+}
+
+void MainFrm::SaveLevelCommand() {
+  // Without a level there is nothing to save, and an unreadable file that the
+  // start-up failed to open must not be overwritten by an empty level.
+  if (!LevelLoaded) return;
+  QPointer<MainFrm> self(this);
+  SetCaption("Saving " + Pref.LastLevelFile + "...");
+  SetMousePointer(controls::Pointer::Hourglass);
+  QCoreApplication::processEvents();
+  if (!self) return;
+  bool written = WriteLevelFile(Pref.LastLevelFile);
+  if (!self) return;
+  SetMousePointer(controls::Pointer::Default);
+  SetCaption(WindowTitle);
+  if (!written) ReportSaveFailure();
+}
+
+void MainFrm::LoadLevelDialog() {
+  try {
+    SetUpLevelDialog(CD);
+    CD.ShowOpen();
+    std::string previousPath = Pref.LastLevelFile;
+    int previousValue = MapXScroll->Value();
+    Pref.LastLevelFile = CD.FileName;
+    MapXScroll->SetValue(0);
+    if (!LoadPrefMap()) {
+      // The failed read changed nothing; the view goes back to where it was.
+      Pref.LastLevelFile = previousPath;
+      MapXScroll->SetValue(previousValue);
+      UpdateDisplay();
+    }
+  } catch (const platform::CancelError&) {
+    // Cancel ends the command without a message.
+  } catch (const std::exception&) {
+    // So does any other failure while the dialog's command runs.
+  }
+}
+
+void MainFrm::SaveLevelDialog() {
+  if (!LevelLoaded) return;
+  QPointer<MainFrm> self(this);
+  try {
+    SetUpLevelDialog(CD);
+    CD.ShowSave();
+    Pref.LastLevelFile = CD.FileName;
+    SetMousePointer(controls::Pointer::Hourglass);
+    QCoreApplication::processEvents();
+    if (!self) return;
+    bool written = WriteLevelFile(Pref.LastLevelFile);
+    if (!self) return;
+    SetMousePointer(controls::Pointer::Default);
+    QCoreApplication::processEvents();
+    if (self && !written) ReportSaveFailure();
+  } catch (const platform::CancelError&) {
+  } catch (const std::exception&) {
+  }
+}
+
+bool MainFrm::LoadPrefMap() {
+  // What a failed read must leave as it was.
+  LevelData previousLevel = Level;
+  std::array<int16_t, kBadGuyKindCount> previousCounts{};
+  for (int k = 0; k < kBadGuyKindCount; ++k) previousCounts[k] = BadGuyKinds[k].Count;
+  SubsetInfo previousSubset = CurrentSubset;
+  int previousMax = MapXScroll->Max();
+  int previousValue = MapXScroll->Value();
+  std::string previousPath = Pref.LastLevelFile;
+
+  Level.ObjectCount = 0;
+  Level.ResetCount = 0;
+  bool read = ReadLevelFile(Pref.LastLevelFile);
+  if (!read) {
+    Level = std::move(previousLevel);
+    for (int k = 0; k < kBadGuyKindCount; ++k) BadGuyKinds[k].Count = previousCounts[k];
+    CurrentSubset = previousSubset;
+    MapXScroll->SetMax(previousMax);
+    MapXScroll->SetValue(previousValue);
+    Pref.LastLevelFile = previousPath;
+  }
+  FileNameBox->SetCaption(Pref.LastLevelFile + "   [Level Width = " + FormatInt(Level.Width) + "]");
+  UpdateDisplay();
+  return read;
+}
+
+void MainFrm::CreateLevelSet() {
+  if (creatingSet_) return;  // a second "Create Set" while the first waits for its dialog
+  if (ShowMsgBox("Do you wish to start a new Yorvane Level Set?", kQuestionYesNoCancel, "Create New Level Set") !=
+      kYes)
+    return;
+  std::string name = platform::InputBox("Enter Yorvane Level Set Name", "Creating A New Level Set");
+  if (name.empty()) return;
+  if (!IsValidFolderName(name)) {
+    ShowMsgBox("The Name Specified is not a valid folder name!", kCriticalOk, "Level Set Creation Error");
+    return;
+  }
+  if (InfoFileExists(name)) {
+    ShowMsgBox("The Name Specified already exists!", kCriticalOk, "Level Set Creation Error");
+    return;
+  }
+
+  if (!HasNewInfoFrm()) return;
+  QPointer<MainFrm> self(this);
+  creatingSet_ = true;
+  bool confirmed = ShowNewInfoDialog();
+  if (!self) return;  // the window went away during the wait
+  creatingSet_ = false;
+  if (!confirmed) return;
+
+  std::string folder = UserLevelsDir;
+  if (folder.empty() || folder.back() != '\\') folder += "\\";
+  folder += name;
+  // A folder of that name without an info file is taken as it is.
+  if (!platform::Fs().FolderExists(folder) && !platform::Fs().MakeFolder(folder)) {
+    ShowMsgBox("The Level Set folder could not be created!", kCriticalOk, "Level Set Creation Error");
+    return;
+  }
+  std::string infoPath = folder.back() == '\\' ? folder + "info" : folder + "\\info";
+  if (!WriteInfoFile(infoPath)) {
+    ShowMsgBox("Error Saving INFO Data!", kCriticalOk, "YV_Editor - Save INFO");
+    return;
+  }
+  if (!CreateNewLevel(folder)) {
+    ShowMsgBox("User Terminated or" + CrLf + "Disk Error Occured!", kCriticalOk, "Yorvane Level Creation Error");
+    return;
+  }
+  UpdateDisplay();
+  if (!HasVarsFrm()) return;
+  SetMousePointer(controls::Pointer::Hourglass);
+  SetFormEnabled(false);
+  OpenVarsFrm();
+}
+
+}  // namespace yv

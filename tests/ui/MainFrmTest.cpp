@@ -1,0 +1,572 @@
+// The main window: its opening and closing, the toolbar commands and the map view.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "leveleditor/MainFrm.h"
+#include "leveleditor/Windows.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Info.h"
+#include "model/YVE_Main.h"
+#include "model/YVE_Write.h"
+#include "pictures/Pictures.h"
+#include "platform/Scripted.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/TestState.h"
+#include "tests/support/UiSupport.h"
+
+using namespace yv;
+using platform::kCancel;
+using platform::kNo;
+using platform::kYes;
+
+namespace {
+
+const std::string kSetsDir = "C:\\Program Files\\Yorvane\\.yorvane\\levels";
+
+class MainWindow : public ::testing::Test {
+ protected:
+  test::TempTree tree;
+  platform::ScriptedUi ui;
+  MainFrm* frm = nullptr;
+
+  void SetUp() override {
+    test::ResetProgramState();
+    tree.Write("Program Files/Yorvane/.yorvane/levels/.keep", "");
+  }
+  void TearDown() override {
+    if (MainFrm* f = MainFrm::Instance(); f && !f->IsUnloaded()) f->Unload();
+    test::Settle();
+    Windows = WindowHooks{};
+  }
+
+  void SavePrefs(const PreferenceRecord& r) { tree.Write("Editor/YV_Editor.Preferences", EncodePreferences(r)); }
+
+  // Runs the program's start: Main with the window hooks of the level editor.
+  void Start() {
+    InstallWindowHooks();
+    Main();
+    frm = MainFrm::Instance();
+  }
+
+  // A level of the given width written to drive C: with a recognisable tile
+  // in every column of the interactive layer's bottom row.
+  std::string WriteLevel(const std::string& relative, int width, int objects = 0) {
+    LevelData saved = Level;
+    Level = LevelData{};
+    Level.Version = "1";
+    Level.Name = "Test";
+    Level.Width = static_cast<int16_t>(width);
+    Level.Height = 15;
+    Level.BackgroundTM.Create(width, 15);
+    Level.InteractiveTM.Create(width, 15);
+    Level.ForegroundTM.Create(width, 15);
+    for (int c = 0; c < width; ++c) Level.InteractiveTM.Set(c, 14, static_cast<int16_t>(1 + c % 200));
+    for (int i = 0; i < objects; ++i) {
+      LevelObject& o = AppendObject();
+      o.Kind = static_cast<int16_t>(i % 10);
+      o.Name = BadGuyFileNames[o.Kind];
+      o.X = static_cast<int16_t>(40 * i);
+      o.Y = 100;
+    }
+    std::string path = "C:\\" + relative;
+    for (char& ch : path)
+      if (ch == '/') ch = '\\';
+    tree.Write(relative, "");  // makes the folders
+    EXPECT_TRUE(WriteLevelFile(path));
+    Level = saved;
+    UseCrLfLineEnds();
+    return path;
+  }
+};
+
+int16_t Saved(const std::string& bytes, int16_t PreferenceRecord::*field) { return DecodePreferences(bytes).*field; }
+
+}  // namespace
+
+TEST_F(MainWindow, BlankLastLevelOpensEmptyWithoutAQuestion) {
+  PreferenceRecord p;
+  p.LastLevelFile = "   ";
+  SavePrefs(p);
+  Start();
+  ASSERT_NE(frm, nullptr);
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_FALSE(LevelLoaded);
+  EXPECT_EQ(frm->FileNameBox->Caption(), "      [Level Width = 0]");
+  EXPECT_FALSE(frm->DelBadGuyCmd->Visible());
+  EXPECT_TRUE(frm->TileFrame->Visible());
+  EXPECT_FALSE(frm->ObjectFrame->Visible());
+  EXPECT_EQ(frm->ObjectFrame->Left(), frm->TileFrame->Left());
+  EXPECT_EQ(frm->BGUFrame->Top(), frm->TileFrame->Top());
+  EXPECT_EQ(frm->ObjectLabel[7]->Caption(), "Fire Ball");
+  EXPECT_EQ(frm->ObjSelImg[2]->ToolTip(), "Click to select Mr. IceBlock");
+  EXPECT_EQ(frm->BGUXBox[8]->ToolTip(), "Digits 0-9 Only, Press ENTER to Update Display");
+}
+
+TEST_F(MainWindow, ReopensTheLastLevelAndRestoresTileAndScroll) {
+  std::string path = WriteLevel("Program Files/Yorvane/.yorvane/levels/a/level1.yvl", 120);
+  PreferenceRecord p;
+  p.LastLevelFile = path;
+  p.SavedTile = 85;
+  p.SavedScrollX = 40;
+  p.ShowGrid = 1;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_EQ(SelectedTile, 85);
+  EXPECT_EQ(frm->MapXScroll->Max(), 102);
+  EXPECT_EQ(frm->MapXScroll->Value(), 40);
+  EXPECT_EQ(frm->FileNameBox->Caption(), path + "   [Level Width = 120]");
+  EXPECT_EQ(frm->GridCheck->Value(), 1);
+  // A saved scroll position past the end of a level that has become narrower is clamped.
+  frm->Unload();
+  test::Settle();
+  PreferenceRecord again = DecodePreferences(tree.Read("Editor/YV_Editor.Preferences"));
+  EXPECT_EQ(again.SavedScrollX, 40);
+  EXPECT_EQ(again.SavedTile, 85);
+  again.SavedScrollX = 500;
+  SavePrefs(again);
+  test::ResetProgramState();
+  Start();
+  EXPECT_EQ(frm->MapXScroll->Value(), 102);
+}
+
+TEST_F(MainWindow, MissingLastLevelGivesTheReadErrorThenTheReopenQuestion) {
+  PreferenceRecord p;
+  p.LastLevelFile = "C:\\gone\\level9.yvl";
+  SavePrefs(p);
+  std::string other = WriteLevel("Program Files/Yorvane/.yorvane/levels/b/level2.yvl", 60);
+  ui.msgAnswers = {platform::kOk, kYes};
+  ui.fileAnswers = {other};
+  Start();
+  ASSERT_EQ(ui.msgCalls.size(), 2u);
+  EXPECT_EQ(ui.msgCalls[0].text, "File Specified Not Found!\r\nPlease choose another file.");
+  EXPECT_EQ(ui.msgCalls[0].style, 16);
+  EXPECT_EQ(ui.msgCalls[0].title, "ZUNBO File Read Error");
+  EXPECT_EQ(ui.msgCalls[1].text, "Do you wish to select anothe level now?");
+  EXPECT_EQ(ui.msgCalls[1].style, 35);
+  EXPECT_EQ(ui.msgCalls[1].title, "Level Load Error");
+  EXPECT_EQ(MsgResult, kYes);
+  ASSERT_EQ(ui.fileCalls.size(), 1u);
+  EXPECT_FALSE(ui.fileCalls[0].save);
+  EXPECT_EQ(ui.fileCalls[0].filter, "*.yvl|*.yvl");
+  EXPECT_EQ(ui.fileCalls[0].initDir, kSetsDir);
+  EXPECT_EQ(ui.fileCalls[0].fileName, "C:\\gone\\level9.yvl");
+  EXPECT_TRUE(LevelLoaded);
+  EXPECT_EQ(Pref.LastLevelFile, other);
+  EXPECT_EQ(Level.Width, 60);
+  EXPECT_EQ(frm->MapXScroll->Value(), 0);  // a level opened after Yes starts at its first column
+}
+
+TEST_F(MainWindow, ReopenQuestionAnsweredNoOrCancel) {
+  PreferenceRecord p;
+  p.LastLevelFile = "C:\\gone.yvl";
+  p.FormLeft[kFormMainFrm] = 300;
+  p.FormTop[kFormMainFrm] = 450;
+  p.SavedMode = 2;
+  SavePrefs(p);
+  ui.msgAnswers = {platform::kOk, kNo};
+  Start();
+  ASSERT_NE(frm, nullptr);
+  EXPECT_TRUE(MainWindowAlive());
+  EXPECT_FALSE(LevelLoaded);
+  EXPECT_TRUE(ui.fileCalls.empty());
+  frm->Unload();
+  test::Settle();
+
+  // Cancel saves the preferences (window place and choices) and ends the program.
+  test::ResetProgramState();
+  SavePrefs(p);
+  ui.msgAnswers = {platform::kOk, kCancel};
+  Start();
+  EXPECT_FALSE(MainWindowAlive());
+  test::Settle();
+  EXPECT_EQ(MainFrm::Instance(), nullptr);
+  std::string bytes = tree.Read("Editor/YV_Editor.Preferences");
+  PreferenceRecord written = DecodePreferences(bytes);
+  EXPECT_EQ(written.FormLeft[kFormMainFrm], 300);
+  EXPECT_EQ(written.FormTop[kFormMainFrm], 450);
+  EXPECT_EQ(Saved(bytes, &PreferenceRecord::SavedMode), 2);
+  EXPECT_EQ(written.LastLevelFile, "C:\\gone.yvl");
+}
+
+TEST_F(MainWindow, ViewOptionsAndPanelsByMode) {
+  std::string path = WriteLevel("lv.yvl", 40, 3);
+  PreferenceRecord p;
+  p.LastLevelFile = path;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  frm->ModeOption[1]->SetValue(true);
+  EXPECT_EQ(EditMode, 1);
+  EXPECT_TRUE(frm->ObjectFrame->Visible());
+  EXPECT_FALSE(frm->TileFrame->Visible());
+  EXPECT_FALSE(frm->BGUFrame->Visible());
+  frm->ModeOption[2]->SetValue(true);
+  EXPECT_TRUE(frm->BGUFrame->Visible());
+  EXPECT_FALSE(frm->DelBadGuyCmd->Visible());  // no object selected
+  SelectedObject = 2;
+  frm->ModeOption[1]->SetValue(true);
+  EXPECT_EQ(SelectedObject, -1);  // choosing "Bad Guys" clears the selection
+  SelectedObject = 2;
+  frm->ModeOption[2]->SetValue(true);
+  EXPECT_TRUE(frm->DelBadGuyCmd->Visible());
+  frm->ModeOption[3]->SetValue(true);
+  EXPECT_TRUE(frm->TileFrame->Visible());
+  EXPECT_FALSE(frm->DelBadGuyCmd->Visible());
+
+  frm->LayerOption[2]->SetValue(true);
+  EXPECT_EQ(CurrentLayer, 2);
+  frm->GridCheck->SetValue(1);
+  EXPECT_EQ(Pref.ShowGrid, 1);
+  EXPECT_FALSE(frm->GridBackBox->Visible());
+  frm->GridCheck->SetValue(0);
+  EXPECT_EQ(Pref.ShowGrid, 0);
+  EXPECT_TRUE(frm->GridBackBox->Visible());
+  frm->AutoCheck->SetValue(1);
+  EXPECT_EQ(Pref.AutoCompleteClouds, 1);
+  frm->ResetCheck->SetValue(1);
+  EXPECT_EQ(Pref.ShowResetPoints, 1);
+  // While a redraw fills the window the check boxes store nothing.
+  frm->Updating = true;
+  frm->AutoCheck->SetValue(0);
+  EXPECT_EQ(Pref.AutoCompleteClouds, 1);
+  frm->Updating = false;
+}
+
+TEST_F(MainWindow, DrawMapLayersGridAndTileNumbers) {
+  Start();
+  Level = LevelData{};
+  Level.Width = 30;
+  Level.Height = 15;
+  Level.BackgroundTM.Create(30, 15);
+  Level.InteractiveTM.Create(30, 15);
+  Level.ForegroundTM.Create(30, 15);
+  Level.BackgroundTM.Set(0, 0, 5);
+  Level.BackgroundTM.Set(1, 0, 5);
+  Level.InteractiveTM.Set(1, 0, 6);
+  Level.ForegroundTM.Set(1, 0, 7);
+  Level.BackgroundTM.Set(2, 0, 205);  // no such tile: an empty cell
+  Level.BackgroundTM.Set(3, 0, 204);
+  Level.BackgroundTM.Set(4, 0, -3);
+  LevelLoaded = true;
+  Pref.ShowGrid = 1;
+  auto cell = [&](int c, int r) { return frm->Img[MainFrm::CellIndex(c, r)]->Picture().cacheKey(); };
+  auto tile = [&](int t) { return frm->BlockImgList->Picture(t).cacheKey(); };
+  CurrentLayer = kLayerAll;
+  frm->UpdateDisplay();
+  EXPECT_EQ(cell(0, 0), tile(5));  // only the background holds a tile
+  EXPECT_EQ(cell(1, 0), tile(7));  // the topmost layer wins
+  EXPECT_EQ(cell(2, 0), tile(204));
+  EXPECT_EQ(cell(3, 0), tile(204));
+  EXPECT_EQ(cell(4, 0), tile(204));
+  CurrentLayer = kLayerInteractive;
+  frm->UpdateDisplay();
+  EXPECT_EQ(cell(1, 0), tile(6));
+  EXPECT_EQ(cell(0, 0), tile(204));
+  Pref.ShowGrid = 0;
+  CurrentLayer = kLayerBackground;
+  frm->DrawMap();
+  EXPECT_TRUE(frm->Img[MainFrm::CellIndex(2, 0)]->Picture().isNull());  // no grid: nothing
+  EXPECT_EQ(cell(3, 0), tile(204));  // tile 204 shows the grid picture all the same
+  EXPECT_TRUE(frm->GridBackBox->Visible());
+  EXPECT_EQ(frm->MapXScroll->Max(), 12);
+
+  // A level narrower than the view draws its columns and empty cells beyond.
+  Level.Width = 10;
+  frm->DrawMap();
+  EXPECT_EQ(frm->MapXScroll->Max(), 0);
+  EXPECT_EQ(frm->MapXScroll->Value(), 0);
+}
+
+TEST_F(MainWindow, DrawMapResetMarkerObjectMarkersAndStart) {
+  Start();
+  Level = LevelData{};
+  Level.Width = 120;
+  Level.BackgroundTM.Create(120, 15);
+  Level.InteractiveTM.Create(120, 15);
+  Level.ForegroundTM.Create(120, 15);
+  LevelLoaded = true;
+  Pref.ShowResetPoints = 1;
+  AppendResetPoint() = {32 * 3, 32 * 20};  // row 20: outside the view's rows
+  AppendResetPoint() = {32 * 50, 64};       // column 50: out of view at first
+  AppendResetPoint() = {32 * 17, 64};       // the view's last column
+  AppendResetPoint() = {32 * 5, 96};        // in view too, but not the first in view
+  EditMode = kModeBadGuys;
+  frm->UpdateDisplay();
+  EXPECT_TRUE(frm->ResetImg->Visible());
+  EXPECT_EQ(frm->ResetTipIndex, 3);
+  EXPECT_EQ(frm->ResetImg->Left(), frm->Img[MainFrm::CellIndex(17, 2)]->Left());
+  EXPECT_EQ(frm->ResetImg->Top(), frm->Img[MainFrm::CellIndex(17, 2)]->Top());
+  frm->MapXScroll->SetValue(45);
+  EXPECT_EQ(frm->ResetTipIndex, 2);
+  EXPECT_EQ(frm->ResetImg->Left(), frm->Img[MainFrm::CellIndex(5, 2)]->Left());
+  frm->MapXScroll->SetValue(70);
+  EXPECT_FALSE(frm->ResetImg->Visible());
+  frm->MapXScroll->SetValue(0);
+  Pref.ShowResetPoints = 0;
+  frm->DrawMap();
+  EXPECT_FALSE(frm->ResetImg->Visible());
+
+  // Objects: one at the left edge of the view, one at its right edge (out),
+  // then 40 more in view of which only the first ones get the 32 markers.
+  frm->MapXScroll->SetValue(10);
+  const int L = 320, R = 320 + 576;
+  AppendObject() = {2, "mriceblock", static_cast<int16_t>(L), 64, 0};
+  AppendObject() = {3, "flyingsnowball", static_cast<int16_t>(R), 64, 0};
+  for (int i = 0; i < 40; ++i) AppendObject() = {1, "bouncingsnowball", static_cast<int16_t>(L + 10 * i), 200, 0};
+  SelectedObject = 1;
+  frm->DrawMap();
+  EXPECT_EQ(BadGuyImageSlots[0].ObjectIndex, 1);
+  EXPECT_EQ(BadGuyImageSlots[0].ImageIndex, 3);
+  EXPECT_EQ(BadGuyImageSlots[0].Left, 10);
+  EXPECT_EQ(BadGuyImageSlots[0].Top, 80 + 64 * 34 / 32);
+  EXPECT_EQ(frm->BGImg[0]->Left(), 10);
+  EXPECT_EQ(BadGuyImageSlots[1].ObjectIndex, 3);  // object 2 at X = R has no marker
+  EXPECT_EQ(BadGuyImageSlots[31].ObjectIndex, 33);
+  EXPECT_EQ(BadGuyImageSlots[1].Left, 10);  // object 3 at L
+  EXPECT_EQ(BadGuyImageSlots[2].Left, 21);  // object 4 at L + 10: 10 + 10.625, rounded
+  for (int k = 0; k < 32; ++k) EXPECT_TRUE(frm->BGImg[k]->Visible()) << k;
+  EXPECT_EQ(frm->MarkerBlink[0], 1);
+  EXPECT_EQ(frm->MarkerBlink[1], 0);
+
+  // Tile mode on one layer: no markers at all, every slot free.
+  EditMode = kModeTiles;
+  CurrentLayer = kLayerForeground;
+  frm->DrawMap();
+  for (int k = 0; k < 32; ++k) {
+    EXPECT_FALSE(frm->BGImg[k]->Visible());
+    EXPECT_EQ(BadGuyImageSlots[k].ObjectIndex, -1);
+    EXPECT_EQ(BadGuyImageSlots[k].Left, -32);
+  }
+  CurrentLayer = kLayerAll;
+  frm->DrawMap();
+  EXPECT_TRUE(frm->BGImg[0]->Visible());
+
+  // The start marker, in every mode and layer.
+  Level.StartPosX = static_cast<int16_t>(L + 64);
+  Level.StartPosY = 320;
+  for (int16_t mode = 0; mode <= 3; ++mode) {
+    EditMode = mode;
+    CurrentLayer = kLayerBackground;
+    frm->DrawMap();
+    EXPECT_TRUE(frm->ZunboImage->Visible()) << mode;
+    EXPECT_EQ(frm->ZunboImage->Left(), 10 + 68);
+    EXPECT_EQ(frm->ZunboImage->Top(), 80 + 340);
+  }
+  Level.StartPosX = static_cast<int16_t>(R);
+  frm->DrawMap();
+  EXPECT_FALSE(frm->ZunboImage->Visible());
+}
+
+TEST_F(MainWindow, SelectedMarkerBlinks) {
+  Start();
+  frm->MarkerBlink.fill(0);
+  frm->MarkerBlink[4] = 1;
+  frm->BlinkPhase = 0;
+  frm->BGTimer_Timer();
+  EXPECT_EQ(frm->BlinkPhase, 1);
+  EXPECT_EQ(frm->BGImg[4]->BorderStyle(), 1);
+  EXPECT_EQ(frm->BGImg[3]->BorderStyle(), 0);
+  frm->BGTimer_Timer();
+  EXPECT_EQ(frm->BGImg[4]->BorderStyle(), 0);
+  frm->ResetMarkerBlink();
+  EXPECT_EQ(frm->BlinkPhase, 0);
+  EXPECT_EQ(frm->MarkerBlink[4], 0);
+  // The timer itself: 250 ms, running while the window is loaded.
+  EXPECT_EQ(frm->BGTimer->Interval(), 250);
+  EXPECT_TRUE(frm->BGTimer->Enabled());
+  int ticks = 0;
+  auto blink = frm->BGTimer->Tick;
+  frm->BGTimer->Tick = [&] {
+    ++ticks;
+    blink();
+  };
+  QTest::qWait(1100);
+  EXPECT_GE(ticks, 3);
+  EXPECT_LE(ticks, 5);
+}
+
+TEST_F(MainWindow, CreateLevelAsksOnlyWhenALevelIsLoaded) {
+  Start();
+  frm->TB_ButtonClick(4);  // no level: nothing is asked
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_TRUE(LevelLoaded);
+  EXPECT_EQ(Pref.LastLevelFile, "\\level1.yvl");  // the folder of an empty path
+  EXPECT_EQ(Level.Width, 120);
+  EXPECT_EQ(frm->FileNameBox->Caption(), "\\level1.yvl   [Level Width = 120]");
+
+  Level.Name = "kept";
+  for (int answer : {kNo, kCancel}) {
+    ui.msgAnswers = {answer};
+    frm->TB_ButtonClick(4);
+    EXPECT_EQ(Level.Name, "kept");
+  }
+  ASSERT_EQ(ui.msgCalls.size(), 2u);
+  EXPECT_EQ(ui.msgCalls[0].text,
+            "Create a new level from scratch?\r\nCreating will erase current level if not saved first!");
+  EXPECT_EQ(ui.msgCalls[0].style, 35);
+  EXPECT_EQ(ui.msgCalls[0].title, "Create New Level");
+  ui.msgAnswers = {kYes};
+  frm->TB_ButtonClick(4);
+  EXPECT_EQ(Level.Name, "Give Me A Name");
+
+  // No free name left in the folder.
+  for (int n = 1; n <= 99; ++n) tree.Write("full/level" + std::to_string(n) + ".yvl", "");
+  Pref.LastLevelFile = "C:\\full\\level5.yvl";
+  ui.msgAnswers = {kYes};
+  frm->TB_ButtonClick(4);
+  EXPECT_EQ(ui.msgCalls.back().text, "User Terminated or\r\nDisk Error Occured!");
+  EXPECT_EQ(ui.msgCalls.back().style, 16);
+  EXPECT_EQ(ui.msgCalls.back().title, "Yorvane Level Creation Error");
+}
+
+TEST_F(MainWindow, SaveLevelWritesTheFileAndReportsAFailure) {
+  Start();
+  frm->TB_ButtonClick(7);  // no level: nothing is written, nothing asked
+  EXPECT_TRUE(ui.msgCalls.empty());
+  tree.Write("sets/x/.keep", "");
+  ASSERT_TRUE(CreateNewLevel("C:\\sets\\x"));
+  Level.Name = "Saved (once)";
+  frm->TB_ButtonClick(7);
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_EQ(frm->Caption(), WindowTitle);
+  EXPECT_EQ(frm->MousePointer(), controls::Pointer::Default);
+  BuildLevelText();
+  EXPECT_EQ(tree.Read("sets/x/level1.yvl"), LevelText);
+  EXPECT_NE(LevelText.find("  (name \"Saved (once)\")\n"), std::string::npos);
+
+  // A folder that does not exist: the message, and nothing else changes.
+  Pref.LastLevelFile = "C:\\nowhere\\level1.yvl";
+  frm->TB_ButtonClick(7);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!");
+  EXPECT_EQ(ui.msgCalls[0].style, 16);
+  EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save Level");
+  EXPECT_EQ(frm->Caption(), WindowTitle);
+}
+
+TEST_F(MainWindow, SaveAsWritesTheChosenFileAndCancelChangesNothing) {
+  Start();
+  tree.Write("sets/y/.keep", "");
+  ASSERT_TRUE(CreateNewLevel("C:\\sets\\y"));
+  frm->UpdateDisplay();
+  ui.fileAnswers = {std::nullopt};
+  frm->TB_ButtonClick(8);
+  EXPECT_EQ(Pref.LastLevelFile, "C:\\sets\\y\\level1.yvl");
+  ASSERT_EQ(ui.fileCalls.size(), 1u);
+  EXPECT_TRUE(ui.fileCalls[0].save);
+  EXPECT_EQ(ui.fileCalls[0].fileName, "C:\\sets\\y\\level1.yvl");
+  EXPECT_FALSE(tree.Exists("sets/y/level1.yvl"));
+
+  ui.fileAnswers = {std::string("C:\\sets\\y\\other.yvl")};
+  frm->TB_ButtonClick(8);
+  EXPECT_EQ(Pref.LastLevelFile, "C:\\sets\\y\\other.yvl");
+  EXPECT_TRUE(tree.Exists("sets/y/other.yvl"));
+  // The label keeps the old path until the next redraw.
+  EXPECT_EQ(frm->FileNameBox->Caption(), "C:\\sets\\y\\level1.yvl   [Level Width = 120]");
+  EXPECT_TRUE(ui.msgCalls.empty());
+
+  ui.fileAnswers = {std::string("C:\\missing\\z.yvl")};
+  frm->TB_ButtonClick(8);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!");
+}
+
+TEST_F(MainWindow, AFailedOpenChangesNothing) {
+  std::string good = WriteLevel("sets/g/level1.yvl", 100, 4);
+  PreferenceRecord p;
+  p.LastLevelFile = good;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  frm->MapXScroll->SetValue(30);
+  CurrentSubset = {";c", "Title", "Desc"};
+  int objects = Level.ObjectCount;
+  int16_t snowballs = BadGuyKinds[0].Count;
+  // A file (CR LF line ends) that breaks off with a tile number above 32767.
+  tree.Write("sets/bad/level1.yvl",
+             "(yorvane-level\r\n  (name \"Broken\")\r\n  (width  30)\r\n  (background-tm  99999\r\n");
+  tree.Write("sets/bad/info", "(yorvane-level-subset\n  (title \"Other\")\n)\n");
+  ui.fileAnswers = {std::string("C:\\sets\\bad\\level1.yvl")};
+  frm->TB_ButtonClick(2);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].title, "ZUNBO File Read Error");
+  EXPECT_EQ(Level.Name, "Test");
+  EXPECT_EQ(Level.Width, 100);
+  EXPECT_EQ(Level.ObjectCount, objects);
+  EXPECT_EQ(BadGuyKinds[0].Count, snowballs);
+  EXPECT_EQ(CurrentSubset.Title, "Title");
+  EXPECT_EQ(Pref.LastLevelFile, good);
+  EXPECT_EQ(frm->MapXScroll->Max(), 82);
+  EXPECT_EQ(frm->MapXScroll->Value(), 30);
+  EXPECT_TRUE(LevelLoaded);
+  EXPECT_EQ(frm->FileNameBox->Caption(), good + "   [Level Width = 100]");
+
+  // Cancel in the open dialog changes nothing either, and asks nothing.
+  ui.fileAnswers = {std::nullopt};
+  frm->FileNameBox_Click();
+  EXPECT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(Pref.LastLevelFile, good);
+
+  // A good file opens at column 0.
+  std::string second = WriteLevel("sets/g/level2.yvl", 50);
+  ui.fileAnswers = {second};
+  frm->TB_ButtonClick(2);
+  EXPECT_EQ(Level.Width, 50);
+  EXPECT_EQ(Level.ObjectCount, 0);
+  EXPECT_EQ(frm->MapXScroll->Value(), 0);
+  EXPECT_EQ(frm->MapXScroll->Max(), 32);
+}
+
+TEST_F(MainWindow, CreateSetRefusesBadNamesAndExistingSets) {
+  Start();
+  tree.Write("Program Files/Yorvane/.yorvane/levels/old/info", "(yorvane-level-subset\n)\n");
+  // Anything but Yes ends at once.
+  ui.msgAnswers = {kNo};
+  frm->TB_ButtonClick(5);
+  EXPECT_TRUE(ui.inputCalls.empty());
+  // An empty answer (also Cancel) ends without a message.
+  ui.msgAnswers = {kYes};
+  ui.inputAnswers = {""};
+  frm->TB_ButtonClick(5);
+  ASSERT_EQ(ui.inputCalls.size(), 1u);
+  EXPECT_EQ(ui.inputCalls[0].prompt, "Enter Yorvane Level Set Name");
+  EXPECT_EQ(ui.inputCalls[0].title, "Creating A New Level Set");
+  EXPECT_EQ(ui.msgCalls.size(), 2u);
+  for (const char* bad : {"   ", "a/b", "a\\b", "x:y", "what?", "..", ".", "<set>", "say \"hi\"", "p|q", "st*r"}) {
+    ui.msgAnswers = {kYes};
+    ui.inputAnswers = {bad};
+    size_t before = ui.msgCalls.size();
+    frm->TB_ButtonClick(5);
+    ASSERT_EQ(ui.msgCalls.size(), before + 2) << bad;
+    EXPECT_EQ(ui.msgCalls.back().text, "The Name Specified is not a valid folder name!") << bad;
+    EXPECT_EQ(ui.msgCalls.back().style, 16);
+    EXPECT_EQ(ui.msgCalls.back().title, "Level Set Creation Error");
+  }
+  ui.msgAnswers = {kYes};
+  ui.inputAnswers = {"old"};
+  frm->TB_ButtonClick(5);
+  EXPECT_EQ(ui.msgCalls.back().text, "The Name Specified already exists!");
+  EXPECT_EQ(ui.msgCalls.back().title, "Level Set Creation Error");
+  EXPECT_FALSE(LevelLoaded);
+}
+
+TEST_F(MainWindow, ExitUnloadsAndSavesThePreferences) {
+  Start();
+  SelectedTile = 42;
+  CurrentLayer = 3;
+  frm->TB_ButtonClick(1);   // a separator does nothing
+  frm->TB_ButtonClick(13);  // the world editor is not part of this program
+  frm->TB_ButtonClick(99);
+  EXPECT_TRUE(MainWindowAlive());
+  frm->TB_ButtonClick(17);
+  EXPECT_FALSE(MainWindowAlive());
+  test::Settle();
+  PreferenceRecord written = DecodePreferences(tree.Read("Editor/YV_Editor.Preferences"));
+  EXPECT_EQ(written.SavedTile, 42);
+  EXPECT_EQ(written.SavedLayer, 3);
+}
