@@ -9,9 +9,12 @@
 namespace yv::controls {
 
 QFont DefaultFont() {
-  QFont f(QStringLiteral("Sans Serif"));
+  // The layouts are fixed in pixels for a small, narrow sans font of about
+  // 11 pixels; a condensed face keeps captions inside their controls.
+  QFont f(QStringLiteral("DejaVu Sans"));
   f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(8);
+  f.setStretch(QFont::Condensed);
+  f.setPixelSize(11);
   return f;
 }
 

@@ -1,22 +1,74 @@
 #include "pictures/Pictures.h"
 
 #include <QString>
+#include <QtGlobal>
+#include <map>
+#include <vector>
+
+// The resources live in the static library yv_pictures; referencing their
+// initialiser here makes the linker keep them (Q_INIT_RESOURCE must be used
+// outside any namespace).
+static void InitPictureResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(pictures);
+    return true;
+  }();
+  (void)done;
+}
 
 namespace yv::pictures {
 namespace {
-QPixmap Load(const QString& path) { return QPixmap(path); }
+
 QString Numbered(const char* folder, const char* stem, int n) {
   return QString(":/pictures/%1/%2_%3.png").arg(folder).arg(stem).arg(n, 3, 10, QChar('0'));
 }
+
+// One list of numbered pictures, loaded from the resources on first use and
+// kept for the rest of the run, so a look-up is an index and a shared copy.
+// The caches are never destroyed (they would outlive the QGuiApplication).
+class NumberedList {
+ public:
+  NumberedList(const char* folder, const char* stem, int count)
+      : folder_(folder), stem_(stem), count_(count) {}
+  QPixmap Get(int n) {
+    if (n < 1 || n > count_) return QPixmap();
+    if (!pixmaps_) {
+      InitPictureResources();
+      pixmaps_ = new std::vector<QPixmap>();
+      pixmaps_->reserve(count_);
+      for (int i = 1; i <= count_; ++i) pixmaps_->push_back(QPixmap(Numbered(folder_, stem_, i)));
+    }
+    return (*pixmaps_)[n - 1];
+  }
+
+ private:
+  const char* folder_;
+  const char* stem_;
+  int count_;
+  std::vector<QPixmap>* pixmaps_ = nullptr;
+};
+
+NumberedList& Tiles() { static NumberedList l("tiles", "tile", 204); return l; }
+NumberedList& BadGuys() { static NumberedList l("badguys", "badguy", 10); return l; }
+NumberedList& Toolbars() { static NumberedList l("toolbar", "tb", 10); return l; }
+NumberedList& Worlds() { static NumberedList l("world", "world", 76); return l; }
+NumberedList& WorldToolbars() { static NumberedList l("worldtoolbar", "wtb", 6); return l; }
+
 }  // namespace
 
-QPixmap Tile(int n) { return n >= 1 && n <= 204 ? Load(Numbered("tiles", "tile", n)) : QPixmap(); }
-QPixmap BadGuy(int n) { return n >= 1 && n <= 10 ? Load(Numbered("badguys", "badguy", n)) : QPixmap(); }
-QPixmap Toolbar(int n) { return n >= 1 && n <= 10 ? Load(Numbered("toolbar", "tb", n)) : QPixmap(); }
-QPixmap World(int n) { return n >= 1 && n <= 76 ? Load(Numbered("world", "world", n)) : QPixmap(); }
-QPixmap WorldToolbar(int n) { return n >= 1 && n <= 6 ? Load(Numbered("worldtoolbar", "wtb", n)) : QPixmap(); }
+QPixmap Tile(int n) { return Tiles().Get(n); }
+QPixmap BadGuy(int n) { return BadGuys().Get(n); }
+QPixmap Toolbar(int n) { return Toolbars().Get(n); }
+QPixmap World(int n) { return Worlds().Get(n); }
+QPixmap WorldToolbar(int n) { return WorldToolbars().Get(n); }
 QPixmap Named(const std::string& name) {
-  return Load(QString(":/pictures/single/%1.png").arg(QString::fromStdString(name)));
+  static auto* cache = new std::map<std::string, QPixmap>();
+  auto it = cache->find(name);
+  if (it != cache->end()) return it->second;
+  InitPictureResources();
+  QPixmap pm(QString(":/pictures/single/%1.png").arg(QString::fromStdString(name)));
+  if (!pm.isNull()) cache->emplace(name, pm);  // unknown names are not kept
+  return pm;
 }
 
 }  // namespace yv::pictures

@@ -49,4 +49,9 @@ class TempTree {
   platform::FileSystem* previous_ = nullptr;
 };
 
+inline std::string ReadHostFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace yv::test

@@ -570,3 +570,29 @@ TEST_F(MainWindow, ExitUnloadsAndSavesThePreferences) {
   EXPECT_EQ(written.SavedTile, 42);
   EXPECT_EQ(written.SavedLayer, 3);
 }
+
+TEST_F(MainWindow, SampleLevelOpensAndIsGrabbedForALook) {
+  namespace fs = std::filesystem;
+  fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  PreferenceRecord p = DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences"));
+  ASSERT_FALSE(p.LastLevelFile.empty());
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_EQ(Level.Name, "Fjord Shore");
+  EXPECT_EQ(CurrentSubset.Title, "Frostbite Fjord");
+  frm->LayerOption[3]->SetValue(true);
+  frm->ModeOption[1]->SetValue(true);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+  // The big fir of the background (128 x 128) stands in column 8, row 9.
+  EXPECT_EQ(frm->Img[MainFrm::CellIndex(8, 9)]->Picture().cacheKey(), frm->BlockImgList->Picture(70).cacheKey());
+  EXPECT_EQ(frm->Img[MainFrm::CellIndex(0, 13)]->Picture().cacheKey(), frm->BlockImgList->Picture(34).cacheKey());
+  EXPECT_TRUE(frm->ZunboImage->Visible());
+  QImage shot = frm->grab().toImage();
+  EXPECT_EQ(shot.size(), QSize(824, 622));
+  EXPECT_TRUE(shot.save(QString(YV_BINARY_DIR) + "/mainfrm_sample.png"));
+  frm->MapXScroll->SetValue(frm->MapXScroll->Max());  // the ending with the igloo
+  EXPECT_TRUE(frm->grab().toImage().save(QString(YV_BINARY_DIR) + "/mainfrm_sample_end.png"));
+}
