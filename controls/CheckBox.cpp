@@ -1,5 +1,9 @@
 #include "controls/CheckBox.h"
 
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "platform/qt/QtServices.h"
 
 namespace yv::controls {
@@ -11,8 +15,44 @@ CheckBox::CheckBox(QWidget* parent, int x, int y, int w, int h, const std::strin
   SetCaption(caption);
 }
 
-std::string CheckBox::Caption() const { return platform::ToCp1252(text()); }
-void CheckBox::SetCaption(const std::string& caption) { setText(platform::FromCp1252(caption)); }
+std::string CheckBox::Caption() const { return caption_; }
+
+void CheckBox::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  LayOutCaption();
+}
+
+void CheckBox::resizeEvent(QResizeEvent* event) {
+  QCheckBox::resizeEvent(event);
+  LayOutCaption();
+}
+
+void CheckBox::LayOutCaption() {
+  QString text = platform::FromCp1252(caption_);
+  QFontMetrics fm(font());
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                  style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+  int room = width() - indicator;
+  if (height() < 2 * fm.height() || room <= 0 || fm.horizontalAdvance(text) <= room) {
+    setText(text);
+    return;
+  }
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ')) {
+    QString candidate = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && fm.horizontalAdvance(candidate) > room) {
+      lines << line;
+      line = word;
+    } else {
+      line = candidate;
+    }
+  }
+  lines << line;
+  setText(lines.join('\n'));
+}
 
 void CheckBox::SetValue(int value) {
   if (value < 0 || value > 2) value = value ? 1 : 0;

@@ -30,9 +30,13 @@ class CheckBox : public Control<QCheckBox> {
   void nextCheckState() override;
   // Qt takes only the mark and the caption's text for the button; the whole box is.
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A box tall enough for several lines wraps its caption at word breaks.
+  void LayOutCaption();
   int value_ = 0;
+  std::string caption_;
 };
 
 }  // namespace yv::controls

@@ -768,3 +768,19 @@ TEST(FormTest, DisabledWindowKeepsItsPointerAndTakesNoInput) {
 
 }  // namespace
 }  // namespace yv::controls
+
+namespace yv::controls {
+
+TEST(CheckBoxTest, ATallBoxWrapsItsCaptionAndKeepsItWhole) {
+  Form form(300, 200);
+  auto* tall = new CheckBox(&form, 10, 10, 49, 37, "Show Reset Points");
+  auto* flat = new CheckBox(&form, 10, 60, 49, 15, "Show Reset Points");
+  EXPECT_EQ(tall->Caption(), "Show Reset Points");
+  EXPECT_TRUE(tall->text().contains('\n'));
+  EXPECT_FALSE(flat->text().contains('\n'));  // one line high: no wrap
+  EXPECT_EQ(flat->Caption(), "Show Reset Points");
+  tall->SetCaption("Grid");
+  EXPECT_EQ(tall->text(), "Grid");
+}
+
+}  // namespace yv::controls
