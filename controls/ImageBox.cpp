@@ -9,6 +9,9 @@ ImageBox::ImageBox(QWidget* parent, int x, int y, int w, int h) : MouseLabel(par
 }
 
 void ImageBox::SetPicture(const QPixmap& picture) {
+  // The map sets all its cells at every redraw; a cell that keeps its
+  // picture needs no new paint.
+  if (picture.cacheKey() == picture_.cacheKey() && picture.isNull() == picture_.isNull()) return;
   picture_ = picture;
   update();
 }

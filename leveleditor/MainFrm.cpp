@@ -106,8 +106,7 @@ void MainFrm::BuildControls() {
   }
   // Pictures larger than a cell reach over their neighbours; the overlay
   // draws those parts above the cells (it never takes the mouse).
-  overlay_ = new MapOverlay(this);
-  overlay_->setGeometry(6, 76, 617, 515);
+  overlay_ = new MapOverlay(this, QRect(6, 76, 617, 515));
 
   MapXScroll = new ScrollBar(this, 8, 594, 615, 21, Qt::Horizontal);
   MapXScroll->SetMin(0);

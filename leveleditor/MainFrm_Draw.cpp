@@ -90,7 +90,6 @@ void MainFrm::DrawMap() {
         ResetTipX = p.X;
         ResetTipY = p.Y;
         ResetImg->SetVisible(true);
-        ResetImg->Refresh();
         break;
       }
       ResetImg->SetVisible(false);
@@ -125,7 +124,8 @@ void MainFrm::DrawMap() {
       } else {
         cell->SetPicture(QPixmap());
       }
-      cell->Refresh();
+      // Each cell is repainted with the next pass of the event loop: the
+      // whole view appears at once, and a drag stays smooth.
     }
   }
   overlay_->Done();
@@ -144,7 +144,6 @@ void MainFrm::DrawMap() {
       BGImg[k]->Move(slot.Left, slot.Top);
       BGImg[k]->SetPicture(BadGuysList->Picture(o.Kind + 1));
       BGImg[k]->SetVisible(true);
-      BGImg[k]->Refresh();
       MarkerBlink[k] = (i == SelectedObject) ? 1 : 0;
       ++k;
     }
@@ -154,14 +153,12 @@ void MainFrm::DrawMap() {
     BadGuyImageSlots[j].Left = -32;
     BadGuyImageSlots[j].Top = -32;
     BGImg[j]->SetVisible(false);
-    BGImg[j]->Refresh();
   }
 
   // Start marker, in every mode and layer.
   if (Level.StartPosX >= viewLeft && Level.StartPosX < viewRight) {
     ZunboImage->Move(MarkerLeft(Level.StartPosX, viewLeft), MarkerTop(Level.StartPosY));
     ZunboImage->SetVisible(true);
-    ZunboImage->Refresh();
   } else {
     ZunboImage->SetVisible(false);
   }

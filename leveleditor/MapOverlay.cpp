@@ -4,7 +4,9 @@
 
 namespace yv {
 
-MapOverlay::MapOverlay(QWidget* parent) : QWidget(parent) {
+MapOverlay::MapOverlay(QWidget* parent, const QRect& mapArea) : QWidget(parent), mapArea_(mapArea) {
+  setGeometry(mapArea);
+  hide();
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setAttribute(Qt::WA_TranslucentBackground);
@@ -17,6 +19,17 @@ void MapOverlay::Add(QPoint windowPos, const QPixmap& picture) { items_.push_bac
 void MapOverlay::Done() {
   if (items_ == shown_) return;
   shown_ = items_;
+  // The overlay covers only the pictures it draws, so the cells elsewhere
+  // repaint without compositing a see-through layer above them.
+  QRect area;
+  for (const Item& item : shown_) area |= QRect(item.pos, item.picture.size());
+  area &= mapArea_;
+  if (area.isEmpty()) {
+    hide();
+    return;
+  }
+  setGeometry(area);
+  show();  // its place among its siblings stays: above the cells, below the markers
   update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace yv {
 
 class MapOverlay : public QWidget {
  public:
-  explicit MapOverlay(QWidget* parent);
+  // mapArea: the map view's place in the parent; pictures are clipped to it.
+  MapOverlay(QWidget* parent, const QRect& mapArea);
   // The oversized pictures of the current view, at their cells' window positions.
   void Clear();
   void Add(QPoint windowPos, const QPixmap& picture);
@@ -29,6 +31,7 @@ class MapOverlay : public QWidget {
   };
   std::vector<Item> items_;
   std::vector<Item> shown_;
+  QRect mapArea_;
 };
 
 }  // namespace yv
