@@ -1,9 +1,120 @@
-// Placeholder until the window is built: its opener does nothing.
+#include "leveleditor/HelpFrm.h"
+
+#include <QPointer>
+
 #include "leveleditor/Dialogs.h"
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/TextInput.h"
+#include "platform/Ui.h"
 
 namespace yv {
+namespace {
+QPointer<HelpFrm> g_instance;
+const QColor kGreen(0, 128, 0);
+}  // namespace
 
-void OpenHelpFrm() {}
-bool HasHelpFrm() { return false; }
+using namespace controls;
+
+HelpFrm::HelpFrm() : Form(608, 485) {
+  SetCaption("YV_Editor Help");
+  QPalette p = palette();
+  p.setColor(QPalette::Window, kGreen);
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  HelpBox = new TextBox(this, 4, 4, 599, 447, true);
+  HelpBox->SetFontSize(9.75);
+  SaveHelpCmd = new Button(this, 8, 458, 91, 21, "Save Help File");
+  CloseCmd = new Button(this, 532, 458, 71, 21, "Close");
+  // Out of sight; takes the focus before a button is hidden or the window closes.
+  DummyCmd = new Button(this, -200, 600, 20, 20, "");
+
+  HelpBox->Change = [this] { HelpBox_Change(); };
+  SaveHelpCmd->Click = [this] { SaveHelpCmd_Click(); };
+  CloseCmd->Click = [this] { CloseCmd_Click(); };
+}
+
+HelpFrm::~HelpFrm() = default;
+
+HelpFrm* HelpFrm::Instance() {
+  HelpFrm* frm = g_instance.data();
+  return frm && !frm->IsUnloaded() ? frm : nullptr;
+}
+
+void HelpFrm::Form_Load() {
+  Updating = true;
+  PlaceByFormIndex(kFormHelpFrm);
+  HelpPath = platform::ProgramFolder() + "\\YV_Editor.Help";
+  // Read once per run; a file that gave no text is tried again next time.
+  if (HelpText.empty()) LoadHelpFile();
+  HelpBox->SetText(HelpText);
+  Updating = false;
+  SaveHelpCmd->SetVisible(false);
+}
+
+void HelpFrm::LoadHelpFile() {
+  HelpText.clear();
+  int number = platform::FreeFile();
+  if (number == 0 || !platform::OpenForInput(number, HelpPath)) return;
+  // The runtime's line input: a line ends at CR or CR LF, a lone LF stays in
+  // the line; every line read gets CR LF, the last one included.
+  std::string line;
+  while (!platform::AtEndOfFile(number) && platform::LineInput(number, line)) HelpText += line + CrLf;
+  platform::CloseFile(number);
+}
+
+void HelpFrm::HelpBox_Change() {
+  if (Updating) return;
+  SaveHelpCmd->SetVisible(true);
+}
+
+void HelpFrm::SaveHelpCmd_Click() {
+  DummyCmd->SetFocus();
+  HelpText = HelpBox->Text();
+  // Exactly the box's text, CR LF line ends as they stand; the old file is
+  // replaced only once the new one has been written whole.
+  if (!platform::Fs().ReplaceWholeFile(HelpPath, HelpText)) {
+    // The button stays, so the user can try again once the folder can be written.
+    ShowMsgBox("Error Saving Help File!", platform::kCriticalOk, "YV_Editor - Save Help");
+    return;
+  }
+  SaveHelpCmd->SetVisible(false);
+}
+
+void HelpFrm::CloseCmd_Click() {
+  DummyCmd->SetFocus();
+  Unload();
+}
+
+void HelpFrm::Form_Unload() {
+  StorePlace(kFormHelpFrm);
+  if (MainFrm* main = mainGone_ ? nullptr : MainFrm::Instance()) main->SetFormEnabled(true);
+}
+
+void HelpFrm::CloseForMainWindow() {
+  mainGone_ = true;
+  Unload();
+}
+
+void OpenHelpFrm() {
+  if (HelpFrm* open = HelpFrm::Instance()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* frm = new HelpFrm();
+  g_instance = frm;
+  // The window belongs to the main window and never outlives it.
+  if (MainFrm* main = MainFrm::Instance())
+    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
+  frm->Show();
+}
+
+bool HasHelpFrm() { return true; }
 
 }  // namespace yv

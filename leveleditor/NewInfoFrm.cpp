@@ -1,9 +1,110 @@
-// Placeholder until the window is built: its opener does nothing.
+#include "leveleditor/NewInfoFrm.h"
+
+#include <QPointer>
+
 #include "leveleditor/Dialogs.h"
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "platform/Ui.h"
 
 namespace yv {
+namespace {
+QPointer<NewInfoFrm> g_instance;
+const QColor kBlue(0, 0, 255);
+const QColor kCyan(0, 255, 255);
+}  // namespace
 
-void OpenNewInfoFrm() {}
-bool HasNewInfoFrm() { return false; }
+using namespace controls;
+
+NewInfoFrm::NewInfoFrm() : Form(360, 97) {
+  SetCaption("Yorvane Level Set INFO Data");
+  QPalette p = palette();
+  p.setColor(QPalette::Window, kBlue);
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  TitleLabel = new Label(this, 8, 14, 56, 17, "Title");
+  TitleBox = new TextBox(this, 66, 12, 283, 19);
+  DescLabel = new Label(this, 8, 40, 56, 17, "Description");
+  DescBox = new TextBox(this, 66, 38, 283, 19);
+  for (Label* label : {TitleLabel, DescLabel}) label->SetForeColor(kCyan);
+  CreateCmd = new Button(this, 8, 68, 59, 21, "Create");
+  CancelCmd = new Button(this, 292, 68, 59, 21, "Cancel");
+
+  TitleBox->Change = [this] { TitleBox_Change(); };
+  DescBox->Change = [this] { DescBox_Change(); };
+  CreateCmd->Click = [this] { CreateCmd_Click(); };
+  CancelCmd->Click = [this] { CancelCmd_Click(); };
+}
+
+NewInfoFrm::~NewInfoFrm() = default;
+
+NewInfoFrm* NewInfoFrm::Instance() {
+  NewInfoFrm* frm = g_instance.data();
+  return frm && !frm->IsUnloaded() ? frm : nullptr;
+}
+
+void NewInfoFrm::Form_Load() {
+  PlaceByFormIndex(kFormNewInfoFrm);
+  NewSubset.Title.clear();
+  NewSubset.Description.clear();
+  UpdateInfoDisplay();
+}
+
+void NewInfoFrm::Form_Unload() {
+  StorePlace(kFormNewInfoFrm);
+  // Ends the wait of ShowNewInfoDialog, whichever way the dialog closed. The
+  // main window stayed enabled all along: there is nothing to enable.
+  DialogDone = true;
+}
+
+void NewInfoFrm::UpdateInfoDisplay() {
+  TitleBox->SetText(NewSubset.Title);
+  DescBox->SetText(NewSubset.Description);
+}
+
+void NewInfoFrm::TitleBox_Change() { NewSubset.Title = TitleBox->Text(); }
+
+void NewInfoFrm::DescBox_Change() { NewSubset.Description = DescBox->Text(); }
+
+void NewInfoFrm::CreateCmd_Click() {
+  if (Trim(TitleBox->Text()).empty()) {
+    ShowMsgBox("Title has not been entered!", platform::kExclamationOk, "INFO Create Error");
+    return;
+  }
+  if (Trim(DescBox->Text()).empty()) {
+    ShowMsgBox("Description has not been entered!", platform::kExclamationOk, "INFO Create Error");
+    return;
+  }
+  // The whole record, so the new set starts without the comment of the set shown before.
+  CurrentSubset = NewSubset;
+  NewInfoResult = true;
+  Unload();
+}
+
+void NewInfoFrm::CloseForMainWindow() { Unload(); }
+
+void NewInfoFrm::CancelCmd_Click() {
+  NewInfoResult = false;
+  Unload();
+}
+
+void OpenNewInfoFrm() {
+  if (NewInfoFrm* open = NewInfoFrm::Instance()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* frm = new NewInfoFrm();
+  g_instance = frm;
+  // The dialog never outlives the main window whose command waits for it.
+  if (MainFrm* main = MainFrm::Instance())
+    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
+  frm->Show();
+}
+
+bool HasNewInfoFrm() { return true; }
 
 }  // namespace yv

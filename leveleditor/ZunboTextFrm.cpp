@@ -1,9 +1,127 @@
-// Placeholder until the window is built: its opener does nothing.
+#include "leveleditor/ZunboTextFrm.h"
+
+#include <QPointer>
+
 #include "leveleditor/Dialogs.h"
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Info.h"
+#include "model/YVE_Main.h"
+#include "model/YVE_Write.h"
+#include "platform/FileSystem.h"
+#include "platform/Ui.h"
 
 namespace yv {
+namespace {
+QPointer<ZunboTextFrm> g_instance;
+}
 
-void OpenZunboTextFrm() {}
-bool HasZunboTextFrm() { return false; }
+using namespace controls;
+
+ZunboTextFrm::ZunboTextFrm() : Form(749, 430) {
+  SetCaption("Yorvane Level Text Data");
+  Label1 = new Label(this, 6, 0, 120, 14, "INFO File");
+  InfoNameBox = new Label(this, 6, 14, 541, 17);
+  InfoNameBox->SetBold(true);
+  InfoNameBox->SetToolTip("Click to Open an INFO File.");
+  InfoNameBox->setCursor(Qt::PointingHandCursor);
+  WriteInfoCmd = new Button(this, 560, 6, 123, 21, "Save INFO Changes");
+  CloseCmd = new Button(this, 690, 6, 53, 21, "Close");
+  InfoBox = new TextBox(this, 6, 32, 737, 113, true);
+  Label2 = new Label(this, 6, 152, 120, 14, "Level Text Data");
+  DataBox = new TextBox(this, 6, 168, 737, 255, true);
+
+  InfoNameBox->Click = [this] { InfoNameBox_Click(); };
+  WriteInfoCmd->Click = [this] { WriteInfoCmd_Click(); };
+  CloseCmd->Click = [this] { CloseCmd_Click(); };
+}
+
+ZunboTextFrm::~ZunboTextFrm() = default;
+
+ZunboTextFrm* ZunboTextFrm::Instance() {
+  ZunboTextFrm* frm = g_instance.data();
+  return frm && !frm->IsUnloaded() ? frm : nullptr;
+}
+
+void ZunboTextFrm::Form_Load() {
+  PlaceByFormIndex(kFormZunboTextFrm);
+  InfoPath = Pref.LastInfoFile.empty() ? Pref.LastLevelFile : Pref.LastInfoFile;
+  InfoNameBox->SetCaption(InfoPath);
+  // A missing info file leaves the set record as it was, which is then shown.
+  ReadInfoFile(InfoPath);
+  QPointer<ZunboTextFrm> self(this);
+  UseCrLfLineEnds();
+  BuildInfoText();
+  BuildLevelText();  // runs the event pump row by row
+  if (!self || IsUnloaded()) return;
+  InfoBox->SetText(InfoText);
+  DataBox->SetText(LevelText);
+}
+
+void ZunboTextFrm::Form_Unload() {
+  StorePlace(kFormZunboTextFrm);
+  Pref.LastInfoFile = InfoPath;
+  if (MainFrm* main = mainGone_ ? nullptr : MainFrm::Instance()) {
+    main->SetFormEnabled(true);
+    main->SetMousePointer(Pointer::Default);
+  }
+}
+
+void ZunboTextFrm::CloseCmd_Click() { Unload(); }
+
+void ZunboTextFrm::CloseForMainWindow() {
+  mainGone_ = true;
+  Unload();
+}
+
+void ZunboTextFrm::InfoNameBox_Click() {
+  platform::CommonDialog fallback;
+  MainFrm* main = MainFrm::Instance();
+  platform::CommonDialog& cd = main ? main->CD : fallback;
+  try {
+    cd.CancelError = true;
+    cd.InitDir = GetDirectoryPart(InfoPath);
+    cd.Filter = "info|info";
+    cd.FileName.clear();
+    cd.ShowOpen();
+    InfoPath = cd.FileName;
+    InfoNameBox->SetCaption(InfoPath);
+    ReadInfoFile(InfoPath);
+    UseCrLfLineEnds();
+    BuildInfoText();
+    InfoBox->SetText(InfoText);
+  } catch (const platform::CancelError&) {
+    // Cancel leaves everything as it was.
+  } catch (const std::exception&) {
+    // So does any failure of the dialog.
+  }
+}
+
+void ZunboTextFrm::WriteInfoCmd_Click() {
+  // The file is written from the set record; what was typed into InfoBox is not read.
+  UseLfLineEnds();
+  BuildInfoText();
+  std::string target = GetDirectoryPart(InfoPath) + "info";
+  // The old file stays whole until the new one has been completely written.
+  if (!platform::Fs().ReplaceWholeFile(target, InfoText))
+    ShowMsgBox("Error Saving INFO Data!", platform::kCriticalOk, "YV_Editor - Save INFO");
+}
+
+void OpenZunboTextFrm() {
+  if (ZunboTextFrm* open = ZunboTextFrm::Instance()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* frm = new ZunboTextFrm();
+  g_instance = frm;
+  // The window belongs to the main window and never outlives it.
+  if (MainFrm* main = MainFrm::Instance())
+    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
+  frm->Show();
+}
+
+bool HasZunboTextFrm() { return true; }
 
 }  // namespace yv

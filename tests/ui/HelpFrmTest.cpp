@@ -1,0 +1,195 @@
+// The help window: reading the help file once per run, editing, saving it
+// back byte for byte, and what closing without a save keeps.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <fstream>
+#include <iterator>
+
+#include "leveleditor/HelpFrm.h"
+#include "leveleditor/MainFrm.h"
+#include "leveleditor/Windows.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "platform/FileSystem.h"
+#include "platform/Scripted.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/TestState.h"
+#include "tests/support/UiSupport.h"
+
+using namespace yv;
+
+namespace {
+
+const std::string kHelpFile = "Editor/YV_Editor.Help";
+
+class HelpWindow : public ::testing::Test {
+ protected:
+  test::TempTree tree;
+  platform::ScriptedUi ui;
+  MainFrm* main = nullptr;
+  HelpFrm* frm = nullptr;
+
+  void SetUp() override {
+    test::ResetProgramState();
+    InstallWindowHooks();
+    Main();
+    main = MainFrm::Instance();
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    if (HelpFrm* h = HelpFrm::Instance()) h->Unload();
+    if (MainFrm* m = MainFrm::Instance(); m && !m->IsUnloaded()) m->Unload();
+    test::Settle();
+    Windows = WindowHooks{};
+  }
+
+  // The toolbar's "Help".
+  void Open() {
+    main->TB_ButtonClick(15);
+    frm = HelpFrm::Instance();
+    ASSERT_NE(frm, nullptr);
+  }
+  void Close() {
+    test::Mouse::Click(frm->CloseCmd);
+    EXPECT_EQ(HelpFrm::Instance(), nullptr);
+    test::Settle();
+  }
+  // An edit that leaves the text as it was: one character typed and taken back.
+  void TouchText() {
+    QTest::keyClick(frm->HelpBox->Editor(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(frm->HelpBox->Editor(), "x");
+    QTest::keyClick(frm->HelpBox->Editor(), Qt::Key_Backspace);
+  }
+  void Save() {
+    ASSERT_TRUE(frm->SaveHelpCmd->Visible());
+    test::Mouse::Click(frm->SaveHelpCmd);
+  }
+};
+
+}  // namespace
+
+TEST_F(HelpWindow, ALastLineWithoutItsEndIsShownAndSavedWithCrLf) {
+  tree.Write(kHelpFile, "First line\r\nSecond line");
+  Open();
+  EXPECT_EQ(frm->Caption(), "YV_Editor Help");
+  EXPECT_EQ(frm->width(), 608);
+  EXPECT_EQ(frm->height(), 485);
+  EXPECT_FALSE(main->FormEnabled());
+  EXPECT_EQ(frm->HelpPath, "C:\\Editor\\YV_Editor.Help");
+  EXPECT_EQ(frm->HelpBox->Text(), "First line\r\nSecond line\r\n");
+  EXPECT_EQ(HelpText, "First line\r\nSecond line\r\n");
+  EXPECT_FALSE(frm->SaveHelpCmd->Visible());  // hidden until the first edit
+  TouchText();
+  EXPECT_TRUE(frm->SaveHelpCmd->Visible());
+  Save();
+  EXPECT_FALSE(frm->SaveHelpCmd->Visible());
+  EXPECT_EQ(tree.Read(kHelpFile), "First line\r\nSecond line\r\n");
+  Close();
+  EXPECT_TRUE(main->FormEnabled());
+}
+
+TEST_F(HelpWindow, AnLfOnlyFileIsOneLineAndComesBackByteForByte) {
+  tree.Write(kHelpFile, "one\ntwo\nthree\n");
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "one\ntwo\nthree\n\r\n");
+  TouchText();
+  Save();
+  EXPECT_EQ(tree.Read(kHelpFile), "one\ntwo\nthree\n\r\n");
+}
+
+TEST_F(HelpWindow, SavesExactlyTheBoxsTextWithItsCrLfLineEnds) {
+  tree.Write(kHelpFile, "old help\r\n");
+  Open();
+  frm->HelpBox->SetText("");
+  QTest::keyClicks(frm->HelpBox->Editor(), "alpha");
+  QTest::keyClick(frm->HelpBox->Editor(), Qt::Key_Return);
+  QTest::keyClicks(frm->HelpBox->Editor(), "beta");
+  QTest::keyClick(frm->HelpBox->Editor(), Qt::Key_Return);
+  QTest::keyClicks(frm->HelpBox->Editor(), "gamma");
+  QTest::keyClick(frm->HelpBox->Editor(), Qt::Key_Return);
+  EXPECT_EQ(frm->HelpBox->Text(), "alpha\r\nbeta\r\ngamma\r\n");
+  Save();
+  EXPECT_EQ(tree.Read(kHelpFile), "alpha\r\nbeta\r\ngamma\r\n");
+  EXPECT_EQ(HelpText, "alpha\r\nbeta\r\ngamma\r\n");
+  Close();
+  // The text is read once per run: the next opening shows the saved text, not the file.
+  tree.Write(kHelpFile, "changed on disk\r\n");
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "alpha\r\nbeta\r\ngamma\r\n");
+  EXPECT_FALSE(frm->SaveHelpCmd->Visible());
+}
+
+TEST_F(HelpWindow, ClosingWithoutSavingKeepsTheFileAndTheText) {
+  tree.Write(kHelpFile, "Keep me\r\n");
+  Open();
+  QTest::keyClicks(frm->HelpBox->Editor(), "draft ");
+  EXPECT_TRUE(frm->SaveHelpCmd->Visible());
+  frm->close();  // the close box closes as "Close" does
+  EXPECT_EQ(HelpFrm::Instance(), nullptr);
+  test::Settle();
+  EXPECT_EQ(tree.Read(kHelpFile), "Keep me\r\n");
+  EXPECT_EQ(HelpText, "Keep me\r\n");
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "Keep me\r\n");
+}
+
+TEST_F(HelpWindow, AFileThatGivesNoTextIsReadAgainAtEveryOpening) {
+  Open();  // no file at all
+  EXPECT_EQ(frm->HelpBox->Text(), "");
+  Close();
+  tree.Write(kHelpFile, "");
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "");
+  Close();
+  tree.Write(kHelpFile, "Now there is help.\r\n");
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "Now there is help.\r\n");
+  EXPECT_TRUE(ui.msgCalls.empty());
+}
+
+TEST_F(HelpWindow, AFailedSaveSaysSoAndKeepsTheOldFile) {
+  platform::MemoryFileSystem memory;
+  memory.Put("C:\\Editor\\YV_Editor.Help", "the old help\r\n");
+  memory.failWrites = true;
+  platform::FileSystem* previous = platform::FileSystem::Install(&memory);
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), "the old help\r\n");
+  QTest::keyClicks(frm->HelpBox->Editor(), "new ");
+  Save();
+  platform::FileSystem::Install(previous);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Help File!");
+  EXPECT_EQ(ui.msgCalls[0].style, 16);
+  EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save Help");
+  std::string kept;
+  ASSERT_TRUE(memory.ReadWholeFile("C:\\Editor\\YV_Editor.Help", kept));
+  EXPECT_EQ(kept, "the old help\r\n");
+  EXPECT_TRUE(frm->SaveHelpCmd->Visible());  // still there for another try
+}
+
+TEST_F(HelpWindow, KeepsItsPlaceUnderItsFormIndex) {
+  Open();
+  EXPECT_EQ(frm->pos(), QPoint(0, 0));
+  frm->move(7, 9);
+  Close();
+  EXPECT_EQ(Pref.FormLeft[kFormHelpFrm], 105);
+  EXPECT_EQ(Pref.FormTop[kFormHelpFrm], 135);
+  Open();
+  EXPECT_EQ(frm->pos(), QPoint(7, 9));
+}
+
+TEST_F(HelpWindow, TheSuppliedHelpFileIsShownAndSavedUnchanged) {
+  std::ifstream in(std::string(YV_SOURCE_DIR) + "/sample/YV_Editor.Help", std::ios::binary);
+  const std::string supplied((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(supplied.size(), 1000u);
+  tree.Write(kHelpFile, supplied);
+  Open();
+  EXPECT_EQ(frm->HelpBox->Text(), supplied);  // every line already ends with CR LF
+  for (const char* topic : {"LEVEL VARIABLES", "LEVEL TEXT", "NEW LEVEL SETS", "Save Help File", "Bad Guy List"})
+    EXPECT_NE(supplied.find(topic), std::string::npos) << topic;
+  TouchText();
+  Save();
+  EXPECT_EQ(tree.Read(kHelpFile), supplied);
+}
