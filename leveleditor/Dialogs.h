@@ -11,12 +11,4 @@ void OpenHelpFrm();       // the help window
 void OpenZBGEditFrm();    // the bad-guy properties dialog for SelectedObject
 void OpenNewInfoFrm();    // the new-level-set dialog (waited for by ShowNewInfoDialog)
 
-// False while the window behind an opener does not exist yet in this build;
-// the toolbar then leaves its command alone.
-bool HasVarsFrm();
-bool HasZunboTextFrm();
-bool HasHelpFrm();
-bool HasZBGEditFrm();
-bool HasNewInfoFrm();
-
 }  // namespace yv

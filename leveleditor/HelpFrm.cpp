@@ -115,6 +115,5 @@ void OpenHelpFrm() {
   frm->Show();
 }
 
-bool HasHelpFrm() { return true; }
 
 }  // namespace yv

@@ -63,13 +63,11 @@ void MainFrm::TB_ButtonClick(int index) {
       SaveLevelDialog();
       break;
     case 10:
-      if (!HasVarsFrm()) break;
       SetMousePointer(controls::Pointer::Hourglass);
       SetFormEnabled(false);
       OpenVarsFrm();
       break;
     case 11:
-      if (!HasZunboTextFrm()) break;
       SetMousePointer(controls::Pointer::Hourglass);
       OpenZunboTextFrm();
       SetFormEnabled(false);
@@ -78,7 +76,6 @@ void MainFrm::TB_ButtonClick(int index) {
       // The world editor is not part of this program yet.
       break;
     case 15:
-      if (!HasHelpFrm()) break;
       SetFormEnabled(false);
       OpenHelpFrm();
       break;
@@ -105,7 +102,6 @@ void MainFrm::CreateLevelCommand() {
     return;
   }
   UpdateDisplay();
-  if (!HasVarsFrm()) return;
   SetMousePointer(controls::Pointer::Hourglass);
   SetFormEnabled(false);
   OpenVarsFrm();
@@ -210,7 +206,6 @@ void MainFrm::CreateLevelSet() {
     return;
   }
 
-  if (!HasNewInfoFrm()) return;
   QPointer<MainFrm> self(this);
   creatingSet_ = true;
   bool confirmed = ShowNewInfoDialog();
@@ -236,7 +231,6 @@ void MainFrm::CreateLevelSet() {
     return;
   }
   UpdateDisplay();
-  if (!HasVarsFrm()) return;
   SetMousePointer(controls::Pointer::Hourglass);
   SetFormEnabled(false);
   OpenVarsFrm();

@@ -105,6 +105,5 @@ void OpenNewInfoFrm() {
   frm->Show();
 }
 
-bool HasNewInfoFrm() { return true; }
 
 }  // namespace yv

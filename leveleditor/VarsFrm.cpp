@@ -524,6 +524,5 @@ void OpenVarsFrm() {
   frm->Show();
 }
 
-bool HasVarsFrm() { return true; }
 
 }  // namespace yv

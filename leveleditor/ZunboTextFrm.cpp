@@ -122,6 +122,5 @@ void OpenZunboTextFrm() {
   frm->Show();
 }
 
-bool HasZunboTextFrm() { return true; }
 
 }  // namespace yv
