@@ -14,6 +14,7 @@
 #include "model/YVE_Main.h"
 #include "pictures/Pictures.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -35,13 +36,11 @@ std::string PictureBytes(const char* format, int w, int h) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-class BackgroundPicker : public ::testing::Test {
+class BackgroundPicker : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
 
   void SetUp() override {
-    test::ResetProgramState();
+    ProgramTest::SetUp();
     BackGndFrm::SelectedFile.clear();  // as at the start of a run
     tree.Write(kBackgrounds + "sky.jpg", PictureBytes("JPG", 64, 48));
     tree.Write(kBackgrounds + "hills.bmp", PictureBytes("BMP", 30, 20));
@@ -50,35 +49,13 @@ class BackgroundPicker : public ::testing::Test {
     tree.Write(kBackgrounds + "broken.jpg", "this is no picture");
     Level.Background = "kept.jpg";
   }
-  void TearDown() override {
-    if (BackGndFrm* p = BackGndFrm::Instance()) p->Unload();
-    test::Settle();
-  }
 
   // Opens the picker and waits for it as the level variables dialog does;
   // act runs inside the wait and must close the picker. A picker that does
   // not close within five seconds ends the wait with a failure.
   void OpenAndWait(const std::function<void(BackGndFrm*)>& act) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer poll;
-    bool acted = false;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      BackGndFrm* picker = BackGndFrm::Instance();
-      if (picker && !acted) {
-        acted = true;
-        act(picker);
-      } else if (clock.elapsed() > 5000) {
-        ADD_FAILURE() << "the picker did not close";
-        if (picker) picker->Unload();
-        DialogDone = true;
-      }
-    });
-    poll.start(5);
-    EXPECT_TRUE(WaitForDialog([] { OpenBackGndFrm(); }));
-    EXPECT_TRUE(acted);
-    EXPECT_EQ(BackGndFrm::Instance(), nullptr);
-    test::Settle();
+    bool waited = test::RunWhileWaiting<BackGndFrm, bool>([] { return WaitForDialog([] { OpenBackGndFrm(); }); }, act);
+    EXPECT_TRUE(waited);
   }
 
   static int Row(BackGndFrm* picker, const std::string& name) {

@@ -13,6 +13,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -22,36 +23,19 @@ using test::Mouse;
 
 namespace {
 
-class BadGuyPanel : public ::testing::Test {
+class BadGuyPanel : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
-    InstallWindowHooks();
-    Main();
-    frm = MainFrm::Instance();
+    ProgramTest::SetUp();
+    frm = StartProgram();
     ASSERT_NE(frm, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
   }
-  void TearDown() override {
-    if (zBGEditFrm* d = zBGEditFrm::Instance(); d && !d->IsUnloaded()) d->Unload();
-    if (MainFrm* f = MainFrm::Instance(); f && !f->IsUnloaded()) f->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
-  }
 
   void MakeLevel(int width) {
-    Level = LevelData{};
-    Level.Width = static_cast<int16_t>(width);
-    Level.Height = 15;
-    Level.BackgroundTM.Create(width, 15);
-    Level.InteractiveTM.Create(width, 15);
-    Level.ForegroundTM.Create(width, 15);
-    Level.StartPosX = -1000;
-    LevelLoaded = true;
+    test::MakeOpenLevel(width);
   }
   // Objects on separate cells of the first view (18 to a row, two rows apart),
   // counted as a placement counts them.

@@ -15,6 +15,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -26,51 +27,27 @@ namespace {
 
 const std::string kSets = "Program Files/Yorvane/.yorvane/levels/";
 
-class CreateSet : public ::testing::Test {
+class CreateSet : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* main = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
+    ProgramTest::SetUp();
     tree.Write(kSets + ".keep", "");
-    InstallWindowHooks();
-    Main();
-    main = MainFrm::Instance();
+    main = StartProgram();
     ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    if (NewInfoFrm* d = NewInfoFrm::Instance()) d->Unload();
-    if (VarsFrm* v = VarsFrm::Instance()) v->Unload();
-    if (MainFrm* m = MainFrm::Instance(); m && !m->IsUnloaded()) m->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // Clicks "Create Set" with act running inside the wait for the new set
   // dialog; act must close it. A dialog still open after five seconds ends
   // the wait with a failure.
   void CreateSetWith(const std::function<void(NewInfoFrm*)>& act) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer poll;
-    bool acted = false;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      NewInfoFrm* dialog = NewInfoFrm::Instance();
-      if (dialog && !acted) {
-        acted = true;
-        act(dialog);
-      } else if (clock.elapsed() > 5000) {
-        ADD_FAILURE() << "the new set dialog did not close";
-        if (dialog) dialog->Unload();
-        DialogDone = true;
-      }
-    });
-    poll.start(5);
-    main->TB_ButtonClick(5);
-    EXPECT_TRUE(acted);
-    EXPECT_EQ(NewInfoFrm::Instance(), nullptr);
+    test::RunWhileWaiting<NewInfoFrm, bool>(
+        [this] {
+          main->TB_ButtonClick(5);
+          return true;
+        },
+        act);
   }
 };
 

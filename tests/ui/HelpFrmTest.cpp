@@ -14,6 +14,7 @@
 #include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -24,25 +25,15 @@ namespace {
 
 const std::string kHelpFile = "Editor/YV_Editor.Help";
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* main = nullptr;
   HelpFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
-    InstallWindowHooks();
-    Main();
-    main = MainFrm::Instance();
+    ProgramTest::SetUp();
+    main = StartProgram();
     ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    if (HelpFrm* h = HelpFrm::Instance()) h->Unload();
-    if (MainFrm* m = MainFrm::Instance(); m && !m->IsUnloaded()) m->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // The toolbar's "Help".

@@ -13,6 +13,7 @@
 #include "model/YVE_Write.h"
 #include "pictures/Pictures.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -26,20 +27,13 @@ namespace {
 
 const std::string kSetsDir = "C:\\Program Files\\Yorvane\\.yorvane\\levels";
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
+    ProgramTest::SetUp();
     tree.Write("Program Files/Yorvane/.yorvane/levels/.keep", "");
-  }
-  void TearDown() override {
-    if (MainFrm* f = MainFrm::Instance(); f && !f->IsUnloaded()) f->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   void SavePrefs(const PreferenceRecord& r) { tree.Write("Editor/YV_Editor.Preferences", EncodePreferences(r)); }

@@ -12,6 +12,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -21,40 +22,21 @@ using test::Mouse;
 
 namespace {
 
-class MapEdit : public ::testing::Test {
+class MapEdit : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
-    InstallWindowHooks();
-    Main();
-    frm = MainFrm::Instance();
+    ProgramTest::SetUp();
+    frm = StartProgram();
     ASSERT_NE(frm, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
-  }
-  void TearDown() override {
-    if (MainFrm* f = MainFrm::Instance(); f && !f->IsUnloaded()) f->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // An empty level of the given width, with maps of mapColumns columns
   // (the width by default), and the start marker out of the way.
   void MakeLevel(int width, int mapColumns = -1, bool maps = true) {
-    Level = LevelData{};
-    Level.Width = static_cast<int16_t>(width);
-    Level.Height = 15;
-    if (maps) {
-      int cols = mapColumns < 0 ? width : mapColumns;
-      Level.BackgroundTM.Create(cols, 15);
-      Level.InteractiveTM.Create(cols, 15);
-      Level.ForegroundTM.Create(cols, 15);
-    }
-    Level.StartPosX = -1000;
-    LevelLoaded = true;
+    test::MakeOpenLevel(width, mapColumns, maps);
     frm->UpdateDisplay();
   }
 

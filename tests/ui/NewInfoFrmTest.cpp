@@ -15,6 +15,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -23,45 +24,18 @@ using namespace yv;
 
 namespace {
 
-class NewSetDialog : public ::testing::Test {
+class NewSetDialog : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
 
   void SetUp() override {
-    test::ResetProgramState();
+    ProgramTest::SetUp();
     Windows.loadNewInfoFrm = [] { OpenNewInfoFrm(); };
-  }
-  void TearDown() override {
-    if (NewInfoFrm* d = NewInfoFrm::Instance()) d->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // Runs ShowNewInfoDialog; act runs inside the wait and must close the
   // dialog. One that stays open for five seconds ends the wait with a failure.
   bool ShowAndAct(const std::function<void(NewInfoFrm*)>& act) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer poll;
-    bool acted = false;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      NewInfoFrm* dialog = NewInfoFrm::Instance();
-      if (dialog && !acted) {
-        acted = true;
-        act(dialog);
-      } else if (clock.elapsed() > 5000) {
-        ADD_FAILURE() << "the dialog did not close";
-        if (dialog) dialog->Unload();
-        DialogDone = true;
-      }
-    });
-    poll.start(5);
-    bool result = ShowNewInfoDialog();
-    EXPECT_TRUE(acted);
-    EXPECT_EQ(NewInfoFrm::Instance(), nullptr);
-    test::Settle();
-    return result;
+    return test::RunWhileWaiting<NewInfoFrm, bool>([] { return ShowNewInfoDialog(); }, act);
   }
 
   static void Type(controls::TextBox* box, const char* keys) { QTest::keyClicks(box->Editor(), keys); }

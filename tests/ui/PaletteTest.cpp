@@ -11,6 +11,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -22,24 +23,15 @@ namespace {
 
 using List = std::array<int16_t, 32>;
 
-class Palette : public ::testing::Test {
+class Palette : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
-    InstallWindowHooks();
-    Main();
-    frm = MainFrm::Instance();
+    ProgramTest::SetUp();
+    frm = StartProgram();
     ASSERT_NE(frm, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
-  }
-  void TearDown() override {
-    if (MainFrm* f = MainFrm::Instance(); f && !f->IsUnloaded()) f->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   qint64 Tile(int t) { return frm->BlockImgList->Picture(t).cacheKey(); }

@@ -17,6 +17,7 @@
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -25,26 +26,16 @@ using namespace yv;
 
 namespace {
 
-class VarsDialog : public ::testing::Test {
+class VarsDialog : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* main = nullptr;
   VarsFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
+    ProgramTest::SetUp();
     tree.Write("sets/a/.keep", "");
-    InstallWindowHooks();
-    Main();
-    main = MainFrm::Instance();
+    main = StartProgram();
     ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    if (VarsFrm* v = VarsFrm::Instance()) v->Unload();
-    if (MainFrm* m = MainFrm::Instance(); m && !m->IsUnloaded()) m->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // A new level in C:\sets\a, as "Create Level" makes it.

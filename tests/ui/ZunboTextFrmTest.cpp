@@ -15,6 +15,7 @@
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
 #include "platform/Scripted.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -32,25 +33,15 @@ std::string LfToCrLf(const std::string& text) {
   return out;
 }
 
-class LevelTextWindow : public ::testing::Test {
+class LevelTextWindow : public test::ProgramTest {
  protected:
-  test::TempTree tree;
-  platform::ScriptedUi ui;
   MainFrm* main = nullptr;
   ZunboTextFrm* frm = nullptr;
 
   void SetUp() override {
-    test::ResetProgramState();
-    InstallWindowHooks();
-    Main();
-    main = MainFrm::Instance();
+    ProgramTest::SetUp();
+    main = StartProgram();
     ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    if (ZunboTextFrm* z = ZunboTextFrm::Instance()) z->Unload();
-    if (MainFrm* m = MainFrm::Instance(); m && !m->IsUnloaded()) m->Unload();
-    test::Settle();
-    Windows = WindowHooks{};
   }
 
   // The toolbar's "View Text".
