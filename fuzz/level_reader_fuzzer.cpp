@@ -10,28 +10,17 @@
 #include "model/YVE_Main.h"
 #include "model/YVE_Read.h"
 #include "model/YVE_Write.h"
+#include "fuzz/FuzzSupport.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
 const char* const kPath = "C:\\sets\\fuzz\\level.yvl";
 
-yv::platform::MemoryFileSystem& Files() {
-  static yv::platform::MemoryFileSystem* files = [] {
-    auto* fs = new yv::platform::MemoryFileSystem;
-    yv::platform::FileSystem::Install(fs);
-    return fs;
-  }();
-  return *files;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  yv::InitTextConstants();
-  yv::InitEditorGlobals();
-  yv::UseCrLfLineEnds();
-  Files();
+  yv::fuzz::InitProgram();
   return 0;
 }
 
@@ -47,10 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (yv::TileMap* map : {&yv::Level.BackgroundTM, &yv::Level.InteractiveTM, &yv::Level.ForegroundTM})
       map->Create(120, 15);
   }
-  yv::platform::MemoryFileSystem& files = Files();
-  files.files.clear();
-  files.names.clear();
-  files.Put(kPath, std::string(reinterpret_cast<const char*>(data), size));
+  yv::fuzz::PutOnly(kPath, data, size);
 
   yv::ReadLevelFile(kPath);
   // Building is linear in the width; the widest levels (up to 32767 columns
