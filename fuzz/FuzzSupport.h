@@ -5,6 +5,7 @@
 #include "model/General.h"
 #include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 
 namespace yv::fuzz {
 

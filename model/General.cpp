@@ -5,41 +5,17 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/YVE_Main.h"
-#include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 #include "platform/Ui.h"
 
 namespace yv {
 
-std::string NewLine = CrLf;
-std::string Quote = "\"";
-std::string TabChar = "\t";
 bool DialogDone = false;
 std::string UserName(16, ' ');
 int16_t MsgResult = 0;
 
 WindowHooks Windows;
-
-void InitTextConstants() {
-  NewLine = "\r\n";
-  Quote = "\"";
-}
-
-namespace {
-void SetLineEnds(const std::string& end) {
-  NewLine = end;
-  Quote = "\"";
-  CloseLine = ")" + end;
-  CloseCloseLine = "))" + end;
-  QuoteCloseLine = Quote + ")" + end;
-  QuoteCloseCloseLine = Quote + "))" + end;
-}
-}  // namespace
-
-void UseCrLfLineEnds() { SetLineEnds(CrLf); }
-void UseLfLineEnds() { SetLineEnds(Lf); }
 
 std::string GetDirectoryPart(const std::string& path) {
   auto slash = path.rfind('\\');
@@ -80,12 +56,7 @@ bool WaitForDialog(const std::function<void()>& loadAndShow) {
   return true;
 }
 
-bool ShowNewInfoDialog() {
-  if (g_waiting) return false;
-  NewInfoResult = false;
-  if (!WaitForDialog(Windows.loadNewInfoFrm)) return false;
-  return NewInfoResult;
-}
+bool DialogWaitRunning() { return g_waiting; }
 
 // ---------------------------------------------------------------- text
 

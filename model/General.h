@@ -6,26 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "model/LineEnds.h"
+
 namespace yv {
 
 // ---------------------------------------------------------------- globals
-extern std::string NewLine;   // the current line end: CR LF or LF
-extern std::string Quote;     // the double-quote character
-extern std::string TabChar;   // the TAB character
+// NewLine, Quote and TabChar, which this module owns, live with the other
+// line-end constants in LineEnds.h.
 extern bool DialogDone;       // set by the unload of a waited-for dialog
 extern std::string UserName;  // login name in capitals, blank-padded to 16 characters
 extern int16_t MsgResult;     // answer of the last message box: 1 OK, 2 Cancel, 6 Yes, 7 No
-
-inline const std::string CrLf = "\r\n";
-inline const std::string Lf = "\n";
-
-// NewLine = CR LF, Quote = the double-quote character.
-void InitTextConstants();
-// The line-end constant set (NewLine, Quote and the four closing lines of
-// YVE_Write) in its CR LF form, for text shown in windows ...
-void UseCrLfLineEnds();
-// ... or in its LF form, for files.
-void UseLfLineEnds();
 
 // The path up to and including its last backslash; "" when it has none.
 std::string GetDirectoryPart(const std::string& path);
@@ -52,9 +42,8 @@ extern WindowHooks Windows;
 // DialogDone is set (the dialog's unload sets it). Returns false at once,
 // without showing anything, when another wait is already running.
 bool WaitForDialog(const std::function<void()>& loadAndShow);
-// Shows the new-level-set dialog, waits until it has closed and returns
-// NewInfoResult (False when another wait was already running).
-bool ShowNewInfoDialog();
+// True while WaitForDialog waits.
+bool DialogWaitRunning();
 
 // ---------------------------------------------------------------- text
 // Text is 8-bit: one byte per character of the Windows-1252 code page.

@@ -4,7 +4,7 @@
 
 #include "model/General.h"
 #include "model/YVE_Main.h"
-#include "model/YVE_Read.h"
+#include "model/ReaderState.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"

@@ -13,13 +13,6 @@ std::array<BadGuyImageSlot, 32> BadGuyImageSlots;
 SubsetInfo CurrentSubset;
 SubsetInfo NewSubset;
 
-void TileMap::Create(int maxColumn, int maxRow) {
-  columns_ = std::max(0, maxColumn + 1);
-  rows_ = std::max(0, maxRow + 1);
-  if (columns_ == 0 || rows_ == 0) columns_ = rows_ = 0;
-  cells_.assign(static_cast<size_t>(columns_) * static_cast<size_t>(rows_), 0);
-}
-
 ResetPoint& AppendResetPoint() {
   Level.ResetCount = static_cast<int16_t>(Level.ResetCount + 1);
   Level.ResetPoints.resize(static_cast<size_t>(Level.ResetCount) + 1);

@@ -31,14 +31,6 @@ int16_t SelectedObject = -1;
 int16_t SelectedLink = 0;
 std::string HelpText;
 
-int16_t ReadFileNum = 0;
-std::string ReadBuffer;
-std::string CurrentLine;
-int32_t ReadPos = 0;
-int32_t TilePos = 0;
-bool LfMode = false;
-int32_t WorldFileLength = 0;
-
 void Main() {
   InitTextConstants();
   InitEditorGlobals();
@@ -86,6 +78,13 @@ void InitEditorGlobals() {
     BadGuyFileNames[k] = kFileNames[k];
   }
   LinkTypeNames = {"", "Comment", "Level Link", "Message", "Teleport", "Invisible"};
+}
+
+bool ShowNewInfoDialog() {
+  if (DialogWaitRunning()) return false;
+  NewInfoResult = false;
+  if (!WaitForDialog(Windows.loadNewInfoFrm)) return false;
+  return NewInfoResult;
 }
 
 std::string CutUserName(const std::string& loginName, bool callSucceeded) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/TileMap.h"
+
 namespace yv {
 
 // ---------------------------------------------------------------- tables and folders
@@ -48,47 +50,7 @@ constexpr int16_t kTileCount = 204;  // tiles 1..204; picture 204 doubles as the
 enum : int16_t { kModeTiles = 0, kModeBadGuys = 1, kModeBadGuyList = 2, kModeFavorites = 3 };
 enum : int16_t { kLayerBackground = 0, kLayerInteractive = 1, kLayerForeground = 2, kLayerAll = 3 };
 
-// ---------------------------------------------------------------- reader state
-// Shared by the level, info and world readers, which never run at the same time.
-extern int16_t ReadFileNum;
-extern std::string ReadBuffer;
-extern std::string CurrentLine;
-extern int32_t ReadPos;  // 1-based position in ReadBuffer; -1 once the input has ended
-extern int32_t TilePos;  // 1-based position in CurrentLine while tile numbers are read
-extern bool LfMode;
-extern int32_t WorldFileLength;
-
 // ---------------------------------------------------------------- level document
-
-// One tile layer: 16-bit tile numbers indexed (column, row) over
-// 0..maxColumn and 0..maxRow. Every access is checked: a cell outside the
-// map reads as 0 and cannot be written.
-class TileMap {
- public:
-  // New cells 0..maxColumn by 0..maxRow, every one 0.
-  void Create(int maxColumn, int maxRow);
-  bool Contains(int column, int row) const {
-    return column >= 0 && row >= 0 && column < columns_ && row < rows_;
-  }
-  int16_t Get(int column, int row) const {
-    return Contains(column, row) ? cells_[static_cast<size_t>(column) * rows_ + row] : 0;
-  }
-  // False (and nothing written) for a cell outside the map.
-  bool Set(int column, int row, int16_t tile) {
-    if (!Contains(column, row)) return false;
-    cells_[static_cast<size_t>(column) * rows_ + row] = tile;
-    return true;
-  }
-  int Columns() const { return columns_; }  // number of columns, maxColumn + 1
-  int Rows() const { return rows_; }
-  bool Empty() const { return cells_.empty(); }
-  bool operator==(const TileMap&) const = default;
-
- private:
-  int columns_ = 0;
-  int rows_ = 0;
-  std::vector<int16_t> cells_;  // column-major
-};
 
 struct LevelObject {
   int16_t Kind = 0;       // 0..9
@@ -176,6 +138,10 @@ void InitEditorGlobals();
 void ReadUserName();
 // The cut rule alone, for a login name as the system returns it.
 std::string CutUserName(const std::string& loginName, bool callSucceeded);
+
+// Shows the new-level-set dialog, waits until it has closed and returns
+// NewInfoResult (False when another wait was already running).
+bool ShowNewInfoDialog();
 
 // The kind 0..9 whose file-format name is name exactly (counting it), or -1.
 int16_t LookupBadGuyKind(const std::string& name);

@@ -14,8 +14,6 @@
 namespace yv {
 namespace {
 
-bool g_reading = false;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A line without its leading and trailing blanks (spaces only, tabs stay).
@@ -234,48 +232,6 @@ class ObjectLineCursor {
 
 }  // namespace
 
-// ---------------------------------------------------------------- lock
-
-ReadLock::ReadLock() {
-  if (!g_reading) {
-    g_reading = true;
-    held_ = true;
-  }
-}
-
-ReadLock::~ReadLock() {
-  if (held_) g_reading = false;
-}
-
-bool ReadInProgress() { return g_reading; }
-
-// ---------------------------------------------------------------- lines
-
-void ReadNextLine() {
-  platform::DoEvents();
-  CurrentLine.clear();
-  if (!LfMode) {
-    if (!platform::LineInput(ReadFileNum, CurrentLine)) ReadPos = -1;
-    return;
-  }
-  // Fewer than two characters left (a lone last character is not a line),
-  // or the end already reported.
-  const int64_t length = static_cast<int64_t>(ReadBuffer.size());
-  if (ReadPos < 1 || ReadPos > length - 1) {
-    ReadPos = -1;
-    return;
-  }
-  const size_t from = static_cast<size_t>(ReadPos) - 1;
-  const size_t lf = ReadBuffer.find('\n', from);
-  if (lf == std::string::npos) {
-    CurrentLine.assign(ReadBuffer, from, std::string::npos);
-    ReadPos = static_cast<int32_t>(length + 1);
-  } else {
-    CurrentLine.assign(ReadBuffer, from, lf - from);
-    ReadPos = static_cast<int32_t>(lf + 2);
-  }
-}
-
 // ---------------------------------------------------------------- values
 
 int16_t ParseIntegerValue(const std::string& line, int32_t start) {
@@ -291,21 +247,6 @@ int16_t ParseIntegerValue(const std::string& line, int32_t start) {
     AddDigit(magnitude, c - '0');
   }
   return Signed(magnitude, negative);
-}
-
-std::string ParseQuotedValue(const std::string& line, int32_t start) {
-  size_t i = StartIndex(start);
-  for (; i < line.size(); ++i) {
-    if (line[i] == ')') return std::string();
-    if (line[i] == '"') break;
-  }
-  if (i >= line.size()) return std::string();
-  const size_t open = i + 1;
-  // Inside the quotes only the closing quote ends the value, so names and
-  // titles may hold brackets. A value left open ends at its ")".
-  size_t end = line.find('"', open);
-  if (end == std::string::npos) end = line.find(')', open);
-  return line.substr(open, end == std::string::npos ? std::string::npos : end - open);
 }
 
 double ParseDoubleValue(const std::string& line, int32_t start) {

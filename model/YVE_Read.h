@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/ReaderState.h"
+
 namespace yv {
 
 // Raised by the parsers for anything that ends a level read: a number out of
@@ -14,25 +16,6 @@ namespace yv {
 struct LevelReadFailure : std::runtime_error {
   LevelReadFailure() : std::runtime_error("level read failure") {}
 };
-
-// The reader state (ReadFileNum, ReadBuffer, CurrentLine, ReadPos, TilePos,
-// LfMode) exists once, and the event pump runs all through a read, so a
-// command given meanwhile could start a second read over the first one. Every
-// reader (level, info, world map) holds this lock while it runs; a read that
-// cannot take it is refused.
-class ReadLock {
- public:
-  ReadLock();  // takes the lock when no read is running
-  ~ReadLock();
-  ReadLock(const ReadLock&) = delete;
-  ReadLock& operator=(const ReadLock&) = delete;
-  bool Held() const { return held_; }
-
- private:
-  bool held_ = false;
-};
-// True while a read holds the lock.
-bool ReadInProgress();
 
 // Reads the level file at path into Level, after the info file of its folder
 // into CurrentSubset. Clears the kind counts first; appends objects and reset
@@ -44,12 +27,6 @@ bool ReadInProgress();
 // was. True when the read completed (LevelLoaded is then True). A read
 // started while another runs does nothing and returns false.
 bool ReadLevelFile(const std::string& path);
-
-// Runs the event pump and puts the next line in CurrentLine: from the file,
-// or in LF mode from ReadBuffer at ReadPos. At the end of the input
-// CurrentLine is "" and ReadPos = -1. In LF mode a last line of a single
-// character is not delivered.
-void ReadNextLine();
 
 // Reads the body lines after a "(yorvane-level" header. Returns at the end of
 // the input (ReadPos < 0) or at the first line that does not belong to a
@@ -76,10 +53,6 @@ int16_t ReadTileNumber();
 // characters are skipped, a "-" directly before the first digit makes the
 // value negative. Outside -32768..32767 is a read failure.
 int16_t ParseIntegerValue(const std::string& line, int32_t start);
-// The text between the first double quote from start on and the next one. A
-// ")" before the opening quote gives ""; when no closing quote follows, the
-// value ends at the first ")" or at the end of the line.
-std::string ParseQuotedValue(const std::string& line, int32_t start);
 // The digits and points of line from start on, up to a ")", as a decimal
 // number; a "-" directly before the first digit makes it negative. No digit,
 // more than one point or a value out of range is a read failure.

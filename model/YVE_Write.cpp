@@ -10,11 +10,6 @@
 
 namespace yv {
 
-std::string CloseLine = ")\r\n";
-std::string CloseCloseLine = "))\r\n";
-std::string QuoteCloseLine = "\")\r\n";
-std::string QuoteCloseCloseLine = "\"))\r\n";
-
 std::string LevelText;
 std::string WorkText;
 

@@ -3,14 +3,12 @@
 
 #include <string>
 
+#include "model/LineEnds.h"
+
 namespace yv {
 
-// ")", "))", a quote and ")", a quote and "))", each followed by the current
-// line end (set together with NewLine by UseCrLfLineEnds / UseLfLineEnds).
-extern std::string CloseLine;
-extern std::string CloseCloseLine;
-extern std::string QuoteCloseLine;
-extern std::string QuoteCloseCloseLine;
+// The closing-line constants CloseLine, CloseCloseLine, QuoteCloseLine and
+// QuoteCloseCloseLine, which this module owns, live with NewLine in LineEnds.h.
 
 // The last level text built (the file text, or the text the level text
 // window shows), and the working string the builders of level and info texts

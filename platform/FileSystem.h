@@ -52,25 +52,8 @@ class HostFileSystem : public FileSystem {
   int64_t FileLength(const std::string& path) override;
 };
 
-// Files held in memory under their Windows paths, compared without regard to
-// letter case; folders exist implicitly as the parents of files or explicitly.
-class MemoryFileSystem : public FileSystem {
- public:
-  std::map<std::string, std::string> files;  // key: upper-cased path
-  std::map<std::string, std::string> names;  // key -> path as first written
-  std::vector<std::string> folders;          // upper-cased, no trailing backslash
-  bool failWrites = false;                   // makes every ReplaceWholeFile fail
-
-  void Put(const std::string& path, std::string bytes);
-  bool ReadWholeFile(const std::string& path, std::string& bytes) override;
-  bool ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
-  bool FileExists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
-  void DeleteQuietly(const std::string& path) override;
-  bool MakeFolder(const std::string& path) override;
-  std::vector<std::string> ListFiles(const std::string& folder) override;
-  int64_t FileLength(const std::string& path) override;
-};
+// Sorts file names as ListFiles returns them: without regard to letter case.
+void SortFileNames(std::vector<std::string>& names);
 
 // Shorthands for FileSystem::Current().
 inline FileSystem& Fs() { return FileSystem::Current(); }

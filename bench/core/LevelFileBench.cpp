@@ -19,6 +19,7 @@
 #include "model/YVE_Read.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
 #include "platform/System.h"
 

@@ -10,7 +10,7 @@
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"

@@ -4,6 +4,7 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TestState.h"
 
 using namespace yv;

@@ -11,8 +11,9 @@
 #include "model/YVE_Read.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TestState.h"
 
 using namespace yv;

@@ -9,6 +9,7 @@
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
 #include "platform/System.h"
 #include "tests/support/TestState.h"

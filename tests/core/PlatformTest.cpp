@@ -6,8 +6,9 @@
 #include <fstream>
 
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 #include "platform/System.h"
 #include "platform/TextInput.h"
 

@@ -2,6 +2,7 @@
 
 #include "model/Preference.h"
 #include "platform/FileSystem.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
 
 using namespace yv;

@@ -15,7 +15,7 @@
 #include "leveleditor/Windows.h"
 #include "model/General.h"
 #include "model/YVE_Main.h"
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"

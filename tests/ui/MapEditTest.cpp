@@ -11,7 +11,7 @@
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"

@@ -1,4 +1,4 @@
-#include "platform/Scripted.h"
+#include "tests/support/ScriptedUi.h"
 
 namespace yv::platform {
 

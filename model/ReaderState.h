@@ -1,0 +1,47 @@
+// The reader state that the level, info and world-map readers share, and the
+// lock that keeps a second read from starting while one runs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace yv {
+
+extern int16_t ReadFileNum;      // number of the open input file
+extern std::string ReadBuffer;   // the first raw line; in LF mode and for world maps the whole text
+extern std::string CurrentLine;  // the line being parsed
+extern int32_t ReadPos;          // 1-based position in ReadBuffer; below 1 once the input has ended
+extern int32_t TilePos;          // 1-based position in CurrentLine while tile numbers are read
+extern bool LfMode;              // the level and info readers split ReadBuffer at LF themselves
+extern int32_t WorldFileLength;  // length in bytes of the world-map file being read
+
+// The state above exists once, and the event pump runs all through a read, so
+// a command given meanwhile could start a second read over the first one.
+// Every reader (level, info, world map) holds this lock while it runs; a read
+// that cannot take it is refused.
+class ReadLock {
+ public:
+  ReadLock();  // takes the lock when no read is running
+  ~ReadLock();
+  ReadLock(const ReadLock&) = delete;
+  ReadLock& operator=(const ReadLock&) = delete;
+  bool Held() const { return held_; }
+
+ private:
+  bool held_ = false;
+};
+// True while a read holds the lock.
+bool ReadInProgress();
+
+// Runs the event pump and puts the next line in CurrentLine: from the file,
+// or in LF mode from ReadBuffer at ReadPos. At the end of the input
+// CurrentLine is "" and ReadPos = -1. In LF mode a last line of a single
+// character is not delivered.
+void ReadNextLine();
+
+// The text between the first double quote from start on and the next one. A
+// ")" before the opening quote gives ""; when no closing quote follows, the
+// value ends at the first ")" or at the end of the line.
+std::string ParseQuotedValue(const std::string& line, int32_t start);
+
+}  // namespace yv
