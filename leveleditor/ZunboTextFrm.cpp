@@ -105,7 +105,7 @@ void ZunboTextFrm::WriteInfoCmd_Click() {
   std::string target = GetDirectoryPart(InfoPath) + "info";
   // The old file stays whole until the new one has been completely written.
   if (!platform::Fs().ReplaceWholeFile(target, InfoText))
-    ShowMsgBox("Error Saving INFO Data!", platform::kCriticalOk, "YV_Editor - Save INFO");
+    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!"), platform::kCriticalOk, "YV_Editor - Save INFO");
 }
 
 void OpenZunboTextFrm() {

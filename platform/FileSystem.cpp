@@ -1,7 +1,9 @@
 #include "platform/FileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,6 +40,139 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The reason of a failed write in words, for the second line of the writer's
+// message box; empty where the error says nothing a user could act on.
+std::string ReasonOf(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      return "The disk is full.";
+    case EACCES:
+    case EPERM:
+      return "Permission denied.";
+    case EROFS:
+      return "The file system is read-only.";
+    case EFBIG:
+      return "The file is too large.";
+    case ENOENT:
+    case ENOTDIR:
+      return "The folder does not exist.";
+    case ENAMETOOLONG:
+      return "The file name is too long.";
+    case EIO:
+      return "The disk could not be written.";
+    default:
+      return "";
+  }
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows a chain of symbolic links to the file they finally name (which
+// need not exist yet). False with errno set when a link cannot be read or
+// the chain is too long.
+bool FollowLinks(std::string& path) {
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (!S_ISLNK(st.st_mode)) return true;
+    if (hops == 40) {
+      errno = ELOOP;
+      return false;
+    }
+    std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+    ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+    if (n < 0) return false;
+    if (static_cast<size_t>(n) >= buf.size()) {  // the link changed meanwhile: read it again
+      --hops;
+      continue;
+    }
+    std::string link(buf.data(), static_cast<size_t>(n));
+    if (link.empty()) {
+      errno = ENOENT;
+      return false;
+    }
+    path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+  }
+}
+
+// True when an existing file may not be written by this user. Root may write
+// every file, so for root a file without any write bit counts as protected:
+// the user took the write permission away on purpose.
+bool WriteProtected(const std::string& path, const struct stat& st) {
+  if (::geteuid() == 0) return (st.st_mode & 0222) == 0;
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+constexpr std::string_view kTempLetters = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr size_t kTempRandom = 2;
+
+// The start of the temporary names of a file: "." name "~", the name cut so
+// that two more characters still fit in the longest name the folder allows.
+std::string TempPrefix(const std::string& folder, const std::string& name) {
+  long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  if (longest <= 0) longest = 255;
+  size_t keep = static_cast<size_t>(longest) - 2 - kTempRandom;
+  return "." + name.substr(0, std::min(name.size(), keep)) + "~";
+}
+
+bool IsTempOf(const std::string& entry, const std::string& prefix) {
+  if (entry.size() != prefix.size() + kTempRandom || entry.compare(0, prefix.size(), prefix) != 0) return false;
+  for (size_t i = prefix.size(); i < entry.size(); ++i)
+    if (kTempLetters.find(entry[i]) == std::string_view::npos) return false;
+  return true;
+}
+
+// Earlier versions named their temporaries name ".yvtmp-" and six characters.
+bool IsOldTempOf(const std::string& entry, const std::string& name) {
+  const std::string prefix = name + ".yvtmp-";
+  return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Creates a new temporary file beside the target; -1 with errno set on failure.
+int CreateTemp(const std::string& folder, const std::string& prefix, std::string& tempPath) {
+  static uint64_t state = static_cast<uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ull;
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  state ^= static_cast<uint64_t>(now.tv_nsec) + (static_cast<uint64_t>(now.tv_sec) << 20);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = prefix;
+    for (size_t i = 0; i < kTempRandom; ++i) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      name += kTempLetters[(state >> 33) % kTempLetters.size()];
+    }
+    tempPath = folder + "/" + name;
+    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Removes the temporaries of the file that an interrupted save left behind.
+void RemoveStaleTemps(const std::string& folder, const std::string& name, const std::string& prefix) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  int dfd = ::dirfd(dir);
+  while (struct dirent* e = ::readdir(dir)) {
+    std::string entry = e->d_name;
+    if (!IsTempOf(entry, prefix) && !IsOldTempOf(entry, name)) continue;
+    struct stat st {};
+    if (::fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) ::unlinkat(dfd, e->d_name, 0);
+  }
+  ::closedir(dir);
+}
+
 }  // namespace
 
 void SortFileNames(std::vector<std::string>& names) {
@@ -45,6 +180,11 @@ void SortFileNames(std::vector<std::string>& names) {
     std::string la = LowerAscii(a), lb = LowerAscii(b);
     return la != lb ? la < lb : a < b;
   });
+}
+
+std::string WithWriteFailure(const std::string& message) {
+  const std::string& reason = Fs().LastWriteFailure();
+  return reason.empty() ? message : message + "\r\n" + reason;
 }
 
 FileSystem& FileSystem::Current() { return *g_current; }
@@ -61,13 +201,18 @@ bool HostFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) 
   bytes.clear();
   std::string host = ToHostPath(path);
   if (host.empty()) return false;
-  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  // Only ordinary files are read: opening a FIFO would wait for a writer and
+  // a device may never end. The check comes before the open, so a device is
+  // never even opened, and again after it, in case the name changed between.
   struct stat st {};
+  if (::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return false;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   bytes.reserve(static_cast<size_t>(st.st_size));
   char buf[65536];
   for (;;) {
@@ -86,26 +231,60 @@ bool HostFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) 
 }
 
 bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  std::string host = ToHostPath(path);
-  if (host.empty() || host.back() == '/') return false;
+  lastWriteFailure_.clear();
+  auto fail = [this](std::string reason) {
+    lastWriteFailure_ = std::move(reason);
+    return false;
+  };
+  std::string target = ToHostPath(path);
+  if (target.empty() || target.back() == '/') return fail("");
+  // A symbolic link stays as it is: the file it names is replaced.
+  if (!FollowLinks(target)) return fail(ReasonOf(errno));
   struct stat existing {};
-  if (::stat(host.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) return false;
+  bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists) {
+    if (S_ISDIR(existing.st_mode)) return fail("A folder has that name.");
+    if (!S_ISREG(existing.st_mode)) return fail("It is not an ordinary file.");
+    if (WriteProtected(target, existing)) return fail("The file is write-protected.");
+  }
+
   // The new text goes to a temporary file in the same folder, which then
   // takes the old file's place in one rename: a failed or interrupted write
   // never leaves a half-written file under the real name.
-  std::string tmp = host + ".yvtmp-XXXXXX";
-  std::vector<char> name(tmp.begin(), tmp.end());
-  name.push_back(0);
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  mode_t mode = 0644;
-  if (::stat(host.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
-  ::fchmod(fd, mode);
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(name.data(), host.c_str()) == 0) return true;
-  ::unlink(name.data());
-  return false;
+  const std::string folder = FolderOf(target);
+  const std::string name = NameOf(target);
+  const std::string prefix = TempPrefix(folder, name);
+  std::string temp;
+  int fd = CreateTemp(folder, prefix, temp);  // mode 0666 less the umask
+  if (fd < 0) return fail(ReasonOf(errno));
+  int error = 0;
+  if (exists) {
+    // The owner where the user may set it (root may, others only a group
+    // they belong to); the mode always, after the owner, which may clear it.
+    if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
+        ::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+      (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+    if (::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+  }
+  if (error == 0 && !WriteAll(fd, bytes)) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return fail(ReasonOf(error));
+  }
+  // The rename is durable only once the folder is synced. A folder that
+  // cannot be opened for reading cannot be synced and is taken as it is.
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    int synced = ::fsync(dfd);
+    int syncError = errno;
+    ::close(dfd);
+    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) return fail(ReasonOf(syncError));
+  }
+  RemoveStaleTemps(folder, name, prefix);
+  return true;
 }
 
 bool HostFileSystem::FileExists(const std::string& path) {

@@ -17,10 +17,12 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Reads the whole file; false when it does not exist or cannot be read.
+  // Reads the whole of an ordinary file; false when it does not exist or
+  // cannot be read, and at once for a folder, a FIFO or a device.
   virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
   // Replaces the file with bytes. The old file stays untouched until the new
-  // one has been completely written; false when that failed.
+  // one has been completely written; false when that failed, with the reason
+  // in LastWriteFailure().
   virtual bool ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // True for an existing ordinary file.
   virtual bool FileExists(const std::string& path) = 0;
@@ -34,12 +36,29 @@ class FileSystem {
   // Length in bytes, -1 when the file does not exist.
   virtual int64_t FileLength(const std::string& path) = 0;
 
+  // Why the last ReplaceWholeFile failed, as a line for a message box ("The
+  // disk is full."); empty after a success or when the reason is not known.
+  const std::string& LastWriteFailure() const { return lastWriteFailure_; }
+
   static FileSystem& Current();
   // Installs another file system (nullptr restores the host's); returns the previous one.
   static FileSystem* Install(FileSystem* fs);
+
+ protected:
+  std::string lastWriteFailure_;
 };
 
 // The host's file system, paths mapped by ToHostPath.
+//
+// ReplaceWholeFile saves as a careful editor does: the text goes to a
+// temporary file beside the target (its name plus a few characters: "." name
+// "~" and two letters or digits), which is synced and renamed over the target,
+// and then the folder is synced. A symbolic link is followed and kept; its
+// target is replaced. An existing file without write permission is refused. A
+// new file gets 0666 less the umask; a replaced one keeps its mode, and its
+// owner where the user may set it. Temporaries of the same file that an
+// earlier crash left behind are removed after a successful save. As with every
+// replace by rename, a file with several hard links is split from the others.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;
@@ -57,5 +76,9 @@ void SortFileNames(std::vector<std::string>& names);
 
 // Shorthands for FileSystem::Current().
 inline FileSystem& Fs() { return FileSystem::Current(); }
+
+// A writer's failure message with the reason of the last failed replace on a
+// second line (CR LF), when the reason is known.
+std::string WithWriteFailure(const std::string& message);
 
 }  // namespace yv::platform

@@ -1,16 +1,26 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "model/YVE_Read.h"
 #include "platform/FileSystem.h"
-#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
-#include "tests/support/ScriptedUi.h"
 #include "platform/System.h"
 #include "platform/TextInput.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestState.h"
 
 namespace fs = std::filesystem;
 using namespace yv::platform;
@@ -34,21 +44,45 @@ std::string ReadHost(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+unsigned ModeOf(const fs::path& p) {
+  struct stat st {};
+  return ::stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0xFFFFu;
+}
+
+// Runs a read on another thread and says whether it came back within a
+// second. A read that hangs on a FIFO is set free by opening the FIFO for
+// writing, so a failing test does not hang the whole run.
+template <typename Read>
+bool ReturnsAtOnce(Read read, const fs::path& fifo) {
+  auto done = std::async(std::launch::async, read);
+  if (done.wait_for(std::chrono::seconds(1)) == std::future_status::ready) return true;
+  std::ofstream(fifo) << "";
+  done.wait();
+  return false;
+}
+
 }  // namespace
 
 TEST(Paths, WindowsPathsMapToDriveCAndZAndBack) {
   SetDriveCFolder("/srv/drive_c");
   EXPECT_EQ(ToHostPath("C:\\Program Files\\Yorvane\\data\\levels\\level1.yvl"),
             "/srv/drive_c/Program Files/Yorvane/data/levels/level1.yvl");
-  EXPECT_EQ(ToHostPath("c:\\a\\b"), "/srv/drive_c/a/b");           // drive letters in any case
-  EXPECT_EQ(ToHostPath("C:\\a\\"), "/srv/drive_c/a");               // trailing backslash
+  EXPECT_EQ(ToHostPath("c:\\a\\b"), "/srv/drive_c/a/b");  // drive letters in any case
+  EXPECT_EQ(ToHostPath("C:\\a\\"), "/srv/drive_c/a");     // trailing backslash
   EXPECT_EQ(ToHostPath("C:\\"), "/srv/drive_c");
   EXPECT_EQ(ToHostPath("\\level1.yvl"), "/srv/drive_c/level1.yvl");  // one backslash: drive C:
   EXPECT_EQ(ToHostPath("Z:\\home\\u\\x.yvl"), "/home/u/x.yvl");
   EXPECT_EQ(ToHostPath("Z:\\"), "/");
-  EXPECT_EQ(ToHostPath("info"), "info");                             // relative to the current folder
+  EXPECT_EQ(ToHostPath("info"), "info");  // relative to the current folder
   EXPECT_EQ(ToHostPath("sets\\one\\info"), "sets/one/info");
-  EXPECT_EQ(ToHostPath("D:\\x"), "");                                // no other drives
+  EXPECT_EQ(ToHostPath("D:\\x"), "");  // no other drives
   EXPECT_EQ(ToHostPath("\\\\server\\share"), "");
   EXPECT_EQ(ToHostPath("C:\\a\\..\\..\\..\\etc\\passwd"), "/srv/drive_c/etc/passwd");  // cannot climb out
 
@@ -98,6 +132,202 @@ TEST(Files, ReplaceKeepsTheOldFileUntilTheNewOneIsWritten) {
   int count = 0;
   for (auto& e : fs::directory_iterator(dir.path)) count += e.is_regular_file() ? 1 : 0;
   EXPECT_EQ(count, 1);
+  SetDriveCFolder("");
+}
+
+TEST(Files, OnlyOrdinaryFilesAreReadAndEveryReaderFailsAtOnce) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  FileSystem* previous = FileSystem::Install(&host);
+  ASSERT_EQ(::mkfifo((dir.path / "fifo").c_str(), 0644), 0);
+  fs::create_directory(dir.path / "folder");
+  fs::create_symlink("/dev/zero", dir.path / "device");
+  fs::create_symlink("fifo", dir.path / "to_fifo");
+  const fs::path fifo = dir.path / "fifo";
+  for (const char* name : {"C:\\fifo", "C:\\to_fifo", "C:\\folder", "C:\\device"}) {
+    SCOPED_TRACE(name);
+    std::string bytes = "left over";
+    EXPECT_TRUE(ReturnsAtOnce([&] { EXPECT_FALSE(host.ReadWholeFile(name, bytes)); }, fifo));
+    EXPECT_EQ(bytes, "");
+    int n = FreeFile();
+    EXPECT_TRUE(ReturnsAtOnce([&] { EXPECT_FALSE(OpenForInput(n, name)); }, fifo));
+    // Nothing of that name is ever replaced by an ordinary file.
+    EXPECT_FALSE(host.ReplaceWholeFile(name, "x"));
+    EXPECT_FALSE(host.LastWriteFailure().empty());
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // The level reader gives its usual box; the preferences load gives the
+  // all-zero record and leaves the FIFO alone.
+  yv::test::ResetProgramState();
+  ScriptedUi ui;
+  EXPECT_TRUE(ReturnsAtOnce([] { yv::ReadLevelFile("C:\\fifo"); }, fifo));
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].title, "ZUNBO File Read Error");
+  SetProgramFolder("C:\\");
+  ::unlink(fifo.c_str());
+  ASSERT_EQ(::mkfifo((dir.path / "YV_Editor.Preferences").c_str(), 0644), 0);
+  yv::Pref.SavedTile = 5;
+  EXPECT_TRUE(ReturnsAtOnce([] { yv::LoadPreferences(); }, dir.path / "YV_Editor.Preferences"));
+  EXPECT_EQ(yv::Pref.SavedTile, 0);
+  EXPECT_TRUE(fs::is_fifo(dir.path / "YV_Editor.Preferences"));
+  SetProgramFolder("");
+  FileSystem::Install(previous);
+  SetDriveCFolder("");
+}
+
+TEST(Files, ReplaceWritesThroughSymbolicLinksAndKeepsThem) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  fs::create_directory(dir.path / "sets");
+  std::ofstream(dir.path / "sets" / "real.yvl") << "old";
+  fs::create_symlink("sets/real.yvl", dir.path / "link.yvl");         // relative
+  fs::create_symlink(dir.path / "link.yvl", dir.path / "chain.yvl");  // absolute, to another link
+  fs::create_symlink("sets/new.yvl", dir.path / "dangling.yvl");
+  struct Case {
+    const char* path;
+    const char* link;
+    const char* target;
+  } cases[] = {{"C:\\link.yvl", "link.yvl", "sets/real.yvl"},
+               {"C:\\chain.yvl", "chain.yvl", "sets/real.yvl"},
+               {"C:\\dangling.yvl", "dangling.yvl", "sets/new.yvl"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const std::string text = std::string("saved through ") + c.link;
+    ASSERT_TRUE(host.ReplaceWholeFile(c.path, text));
+    EXPECT_TRUE(fs::is_symlink(dir.path / c.link));
+    EXPECT_EQ(ReadHost(dir.path / c.target), text);
+  }
+  EXPECT_EQ(fs::read_symlink(dir.path / "link.yvl"), "sets/real.yvl");
+  EXPECT_EQ(Entries(dir.path / "sets"), (std::vector<std::string>{"new.yvl", "real.yvl"}));
+  // A link that leads round in a circle is refused.
+  fs::create_symlink("loop_b", dir.path / "loop_a");
+  fs::create_symlink("loop_a", dir.path / "loop_b");
+  EXPECT_FALSE(host.ReplaceWholeFile("C:\\loop_a", "x"));
+  EXPECT_TRUE(fs::is_symlink(dir.path / "loop_a"));
+  SetDriveCFolder("");
+}
+
+TEST(Files, ReplaceRefusesAWriteProtectedFileAndSaysWhy) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  std::ofstream(dir.path / "locked.yvl") << "keep me";
+  fs::permissions(dir.path / "locked.yvl", fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(host.ReplaceWholeFile("C:\\locked.yvl", "broken"));
+  EXPECT_EQ(host.LastWriteFailure(), "The file is write-protected.");
+  EXPECT_EQ(ReadHost(dir.path / "locked.yvl"), "keep me");
+  EXPECT_EQ(ModeOf(dir.path / "locked.yvl"), 0440u);
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"locked.yvl"}));
+  // The reason goes on a second line of the writer's message; a success clears it.
+  FileSystem* previous = FileSystem::Install(&host);
+  EXPECT_EQ(WithWriteFailure("Error Saving Level Data!"), "Error Saving Level Data!\r\nThe file is write-protected.");
+  EXPECT_FALSE(host.ReplaceWholeFile("C:\\missing\\a.yvl", "x"));
+  EXPECT_EQ(host.LastWriteFailure(), "The folder does not exist.");
+  EXPECT_TRUE(host.ReplaceWholeFile("C:\\free.yvl", "x"));
+  EXPECT_EQ(WithWriteFailure("Error Saving Level Data!"), "Error Saving Level Data!");
+  FileSystem::Install(previous);
+  SetDriveCFolder("");
+}
+
+TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  struct Case {
+    mode_t umask;
+    unsigned oldMode;  // 0: no file before
+    unsigned expected;
+  } cases[] = {{077, 0, 0600},    {022, 0, 0644},    {002, 0, 0664},   {077, 0644, 0644},
+               {022, 0600, 0600}, {022, 0755, 0755}, {000, 0640, 0640}};
+  int i = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(i);
+    const std::string name = "f" + std::to_string(i++) + ".yvl";
+    if (c.oldMode != 0) {
+      std::ofstream(dir.path / name) << "old";
+      ::chmod((dir.path / name).c_str(), c.oldMode);
+    }
+    mode_t before = ::umask(c.umask);
+    bool ok = host.ReplaceWholeFile("C:\\" + name, "new");
+    ::umask(before);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ModeOf(dir.path / name), c.expected);
+    EXPECT_EQ(ReadHost(dir.path / name), "new");
+  }
+  SetDriveCFolder("");
+}
+
+TEST(Files, ReplaceKeepsTheOwnerWhereTheUserMaySetIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  std::ofstream(dir.path / "theirs.yvl") << "old";
+  ASSERT_EQ(::chown((dir.path / "theirs.yvl").c_str(), 65534, 65534), 0);
+  ::chmod((dir.path / "theirs.yvl").c_str(), 0640);
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\theirs.yvl", "new"));
+  struct stat st {};
+  ASSERT_EQ(::stat((dir.path / "theirs.yvl").c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(st.st_gid, 65534u);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  SetDriveCFolder("");
+}
+
+TEST(Files, TemporariesAreShortAndThoseOfACrashAreRemovedByTheNextSave) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  // Left over from interrupted saves of a.yvl (both naming schemes), and
+  // files that only look alike.
+  for (const char* name : {".a.yvl~k3", ".a.yvl~00", "a.yvl.yvtmp-Ab12Cd", ".a.yvl~k3x", ".b.yvl~k3", "a.yvl~k3"})
+    std::ofstream(dir.path / name) << "stale";
+  fs::create_directory(dir.path / ".a.yvl~zz");
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\a.yvl", "level"));
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{".a.yvl~k3x", ".a.yvl~zz", ".b.yvl~k3", "a.yvl", "a.yvl~k3"}));
+
+  // Names up to the longest the file system takes can be saved, and leave
+  // nothing beside them.
+  for (size_t length : {250u, 251u, 255u}) {
+    SCOPED_TRACE(length);
+    TempDir longDir;
+    SetDriveCFolder(longDir.path.string());
+    const std::string name(length, 'n');
+    ASSERT_TRUE(host.ReplaceWholeFile("C:\\" + name, "first"));
+    std::ofstream(longDir.path / ("." + name.substr(0, 251) + "~q7")) << "stale";
+    ASSERT_TRUE(host.ReplaceWholeFile("C:\\" + name, "second"));
+    EXPECT_EQ(ReadHost(longDir.path / name), "second");
+    EXPECT_EQ(Entries(longDir.path), (std::vector<std::string>{name}));
+  }
+  SetDriveCFolder("");
+}
+
+TEST(Files, AWriteCutShortByAFileSizeLimitKeepsTheOldFile) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  const std::string old = std::string("(yorvane-level\n") + std::string(200, '7') + "\n)\n";
+  std::ofstream(dir.path / "cut.yvl", std::ios::binary) << old;
+  // The limit applies to the whole process, so the save runs in a child.
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing
+    struct rlimit limit {};
+    limit.rlim_cur = limit.rlim_max = 100;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    HostFileSystem host;
+    bool ok = host.ReplaceWholeFile("C:\\cut.yvl", std::string(5000, 'x'));
+    ::_exit(ok ? 1 : host.LastWriteFailure() == "The file is too large." ? 0 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: wrong reason";
+  EXPECT_EQ(ReadHost(dir.path / "cut.yvl"), old);
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"cut.yvl"}));
   SetDriveCFolder("");
 }
 
@@ -171,8 +401,8 @@ TEST(ScriptedUi, AnswersFromItsQueuesAndRecordsEveryRequest) {
   ScriptedUi ui;
   ui.msgAnswers = {kYes};
   EXPECT_EQ(MsgBox("Sure?", kQuestionYesNoCancel, "T"), kYes);
-  EXPECT_EQ(MsgBox("Oops", kCriticalOk, "E"), kOk);                 // queue empty, OK-only box
-  EXPECT_EQ(MsgBox("Again?", kQuestionYesNo, "Q"), kCancel);        // queue empty, question
+  EXPECT_EQ(MsgBox("Oops", kCriticalOk, "E"), kOk);           // queue empty, OK-only box
+  EXPECT_EQ(MsgBox("Again?", kQuestionYesNo, "Q"), kCancel);  // queue empty, question
   ASSERT_EQ(ui.msgCalls.size(), 3u);
   EXPECT_EQ(ui.msgCalls[1].text, "Oops");
   EXPECT_EQ(ui.msgCalls[1].style, 16);

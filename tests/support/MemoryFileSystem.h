@@ -17,6 +17,7 @@ class MemoryFileSystem : public FileSystem {
   std::map<std::string, std::string> names;  // key -> path as first written
   std::vector<std::string> folders;          // upper-cased, no trailing backslash
   bool failWrites = false;                   // makes every ReplaceWholeFile fail
+  std::string failReason;                    // ... with this as LastWriteFailure()
 
   void Put(const std::string& path, std::string bytes);
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;

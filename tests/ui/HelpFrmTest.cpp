@@ -145,6 +145,7 @@ TEST_F(HelpWindow, AFailedSaveSaysSoAndKeepsTheOldFile) {
   platform::MemoryFileSystem memory;
   memory.Put("C:\\Editor\\YV_Editor.Help", "the old help\r\n");
   memory.failWrites = true;
+  memory.failReason = "The disk is full.";
   platform::FileSystem* previous = platform::FileSystem::Install(&memory);
   Open();
   EXPECT_EQ(frm->HelpBox->Text(), "the old help\r\n");
@@ -152,7 +153,7 @@ TEST_F(HelpWindow, AFailedSaveSaysSoAndKeepsTheOldFile) {
   Save();
   platform::FileSystem::Install(previous);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Help File!");
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Help File!\r\nThe disk is full.");
   EXPECT_EQ(ui.msgCalls[0].style, 16);
   EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save Help");
   std::string kept;

@@ -437,7 +437,7 @@ TEST_F(MainWindow, SaveLevelWritesTheFileAndReportsAFailure) {
   Pref.LastLevelFile = "C:\\nowhere\\level1.yvl";
   frm->TB_ButtonClick(7);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!");
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!\r\nThe folder does not exist.");
   EXPECT_EQ(ui.msgCalls[0].style, 16);
   EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save Level");
   EXPECT_EQ(frm->Caption(), WindowTitle);
@@ -467,7 +467,7 @@ TEST_F(MainWindow, SaveAsWritesTheChosenFileAndCancelChangesNothing) {
   ui.fileAnswers = {std::string("C:\\missing\\z.yvl")};
   frm->TB_ButtonClick(8);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!");
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!\r\nThe folder does not exist.");
 }
 
 TEST_F(MainWindow, AFailedOpenChangesNothing) {

@@ -118,11 +118,12 @@ TEST_F(LevelTextWindow, SaveWritesTheCanonicalFiveLinesFromTheRecord) {
   platform::MemoryFileSystem memory;
   memory.Put("C:\\sets\\b\\info", "old text");
   memory.failWrites = true;
+  memory.failReason = "The file system is read-only.";
   platform::FileSystem* previous = platform::FileSystem::Install(&memory);
   test::Mouse::Click(frm->WriteInfoCmd);
   platform::FileSystem::Install(previous);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving INFO Data!");
+  EXPECT_EQ(ui.msgCalls[0].text, "Error Saving INFO Data!\r\nThe file system is read-only.");
   EXPECT_EQ(ui.msgCalls[0].style, 16);
   EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save INFO");
   std::string kept;
