@@ -182,6 +182,7 @@ class MainFrm : public controls::Form {
   void CreateLevelSet();
   void CreateLevelCommand();
   void SaveLevelCommand();
+  bool WriteLevelHoldingInput();
   void UpdateTilePalette();
   void ScrollPaletteToTile();
   void ToggleFavoriteA(int16_t& slot);

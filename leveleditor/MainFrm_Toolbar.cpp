@@ -1,9 +1,9 @@
 // The toolbar commands and the level file routines of the main window.
-#include <QCoreApplication>
 #include <QPointer>
 
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
+#include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Info.h"
@@ -68,6 +68,9 @@ void MainFrm::TB_ButtonClick(int index) {
       OpenVarsFrm();
       break;
     case 11:
+      // The window builds the level text as it opens; while a save is
+      // building its text, a second build has to wait for another click.
+      if (BuildInProgress()) break;
       SetMousePointer(controls::Pointer::Hourglass);
       OpenZunboTextFrm();
       SetFormEnabled(false);
@@ -107,6 +110,19 @@ void MainFrm::CreateLevelCommand() {
   OpenVarsFrm();
 }
 
+// Writes the level with the window's input held back: the writer runs the
+// event pump, and a command taken meanwhile would change the level, or start
+// a second build, while the file text is being built.
+bool MainFrm::WriteLevelHoldingInput() {
+  QPointer<MainFrm> self(this);
+  const bool wasEnabled = FormEnabled();
+  SetFormEnabled(false);
+  platform::DoEvents();
+  bool written = self && WriteLevelFile(Pref.LastLevelFile);
+  if (self) SetFormEnabled(wasEnabled);
+  return written;
+}
+
 void MainFrm::SaveLevelCommand() {
   // Without a level there is nothing to save, and an unreadable file that the
   // start-up failed to open must not be overwritten by an empty level.
@@ -114,9 +130,7 @@ void MainFrm::SaveLevelCommand() {
   QPointer<MainFrm> self(this);
   SetCaption("Saving " + Pref.LastLevelFile + "...");
   SetMousePointer(controls::Pointer::Hourglass);
-  QCoreApplication::processEvents();
-  if (!self) return;
-  bool written = WriteLevelFile(Pref.LastLevelFile);
+  bool written = WriteLevelHoldingInput();
   if (!self) return;
   SetMousePointer(controls::Pointer::Default);
   SetCaption(WindowTitle);
@@ -152,12 +166,10 @@ void MainFrm::SaveLevelDialog() {
     CD.ShowSave();
     Pref.LastLevelFile = CD.FileName;
     SetMousePointer(controls::Pointer::Hourglass);
-    QCoreApplication::processEvents();
-    if (!self) return;
-    bool written = WriteLevelFile(Pref.LastLevelFile);
+    bool written = WriteLevelHoldingInput();
     if (!self) return;
     SetMousePointer(controls::Pointer::Default);
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     if (self && !written) ReportSaveFailure();
   } catch (const platform::CancelError&) {
   } catch (const std::exception&) {

@@ -52,11 +52,13 @@ void ZunboTextFrm::Form_Load() {
   ReadInfoFile(InfoPath);
   QPointer<ZunboTextFrm> self(this);
   UseCrLfLineEnds();
-  BuildInfoText();
-  BuildLevelText();  // runs the event pump row by row
+  // A build refused because another one runs leaves its box empty rather
+  // than showing an older text as this level's.
+  const bool info = BuildInfoText();
+  const bool level = BuildLevelText();  // runs the event pump row by row
   if (!self || IsUnloaded()) return;
-  InfoBox->SetText(InfoText);
-  DataBox->SetText(LevelText);
+  if (info) InfoBox->SetText(InfoText);
+  if (level) DataBox->SetText(LevelText);
 }
 
 void ZunboTextFrm::Form_Unload() {
@@ -89,8 +91,7 @@ void ZunboTextFrm::InfoNameBox_Click() {
     InfoNameBox->SetCaption(InfoPath);
     ReadInfoFile(InfoPath);
     UseCrLfLineEnds();
-    BuildInfoText();
-    InfoBox->SetText(InfoText);
+    if (BuildInfoText()) InfoBox->SetText(InfoText);
   } catch (const platform::CancelError&) {
     // Cancel leaves everything as it was.
   } catch (const std::exception&) {
@@ -99,12 +100,11 @@ void ZunboTextFrm::InfoNameBox_Click() {
 }
 
 void ZunboTextFrm::WriteInfoCmd_Click() {
-  // The file is written from the set record; what was typed into InfoBox is not read.
-  UseLfLineEnds();
-  BuildInfoText();
-  std::string target = GetDirectoryPart(InfoPath) + "info";
-  // The old file stays whole until the new one has been completely written.
-  if (!platform::Fs().ReplaceWholeFile(target, InfoText))
+  // The file is written from the set record with LF line ends; what was
+  // typed into InfoBox is not read. The old file stays whole until the new
+  // one has been completely written, so the look-up and delete that came
+  // before the write are no longer needed: this is the info writer itself.
+  if (!WriteInfoFile(GetDirectoryPart(InfoPath) + "info"))
     ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!"), platform::kCriticalOk, "YV_Editor - Save INFO");
 }
 

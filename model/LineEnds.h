@@ -18,6 +18,19 @@ extern std::string QuoteCloseCloseLine;
 inline const std::string CrLf = "\r\n";
 inline const std::string Lf = "\n";
 
+// The whole set as it stands when a builder starts. A builder keeps its own
+// copy for the length of its build, so a switch made meanwhile (the event
+// pump runs during a build) cannot change the line ends half way through.
+struct LineEndSet {
+  std::string NewLine;
+  std::string Quote;
+  std::string CloseLine;
+  std::string CloseCloseLine;
+  std::string QuoteCloseLine;
+  std::string QuoteCloseCloseLine;
+};
+LineEndSet CurrentLineEnds();
+
 // NewLine = CR LF, Quote = the double-quote character.
 void InitTextConstants();
 // The whole set in its CR LF form, for text shown in windows ...

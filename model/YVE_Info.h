@@ -15,14 +15,16 @@ extern std::string InfoText;
 // keep their values. Does nothing while another read runs.
 void ReadInfoFile(const std::string& levelPath);
 
-// InfoText = the info text of CurrentSubset with the current line ends (built
-// in WorkText): its comment as held, or the program's own when it is blank.
-void BuildInfoText();
+// InfoText (and WorkText) = the info text of CurrentSubset with the line ends
+// current when it starts: its comment as held, or the program's own when it
+// is blank. False, with nothing changed, while another build or save runs.
+bool BuildInfoText();
 
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece (the old file stays whole until the new one is
 // written), then runs the event pump once. False when the file could not be
-// written; a blank path writes nothing and returns true.
+// written, or when another build or save is running (nothing is written
+// then); a blank path writes nothing and returns true.
 bool WriteInfoFile(const std::string& path);
 
 // The info file of the set named setName: UserLevelsDir, the name and "info",

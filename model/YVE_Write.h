@@ -11,17 +11,20 @@ namespace yv {
 // QuoteCloseCloseLine, which this module owns, live with NewLine in LineEnds.h.
 
 // The last level text built (the file text, or the text the level text
-// window shows), and the working string the builders of level and info texts
-// fill before handing the result over.
+// window shows), and the last text any builder of level and info texts
+// finished. A build fills a string of its own and publishes it here only
+// once it is whole.
 extern std::string LevelText;
 extern std::string WorkText;
 
-// Builds the level file text from Level into LevelText with the current line
-// ends. Trims Level.Comment (giving it "; " when it lacks its ";") and
-// Level.TrailingComment (giving it ";; " when it lacks its ";;"). Runs the
-// event pump at the start of every tile row and once before the lists.
-// Cells the maps do not hold are written as 0, an empty BackScrolling as "f".
-void BuildLevelText();
+// Builds the level file text from Level into LevelText with the line ends
+// current when it starts. Trims Level.Comment (giving it "; " when it lacks
+// its ";") and Level.TrailingComment (giving it ";; " when it lacks its
+// ";;"). Runs the event pump at the start of every tile row and once before
+// the lists. Cells the maps do not hold are written as 0, an empty
+// BackScrolling as "f". False, with nothing changed, when another build or
+// save is running (see BuildLock).
+bool BuildLevelText();
 
 // "t" when object number i stays on its platform (StayOnPlatform 1), else "f".
 std::string StayOnPlatformFlag(int i);
@@ -29,8 +32,9 @@ std::string StayOnPlatformFlag(int i);
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece: the old file stays whole until the new one has been
 // completely written. Runs the event pump once at the end. False when the
-// file could not be written. A blank path writes nothing, changes nothing and
-// returns true: there was nothing to save, so nothing failed.
+// file could not be written, or when another build or save is running (then
+// nothing is built or written). A blank path writes nothing, changes nothing
+// and returns true: there was nothing to save, so nothing failed.
 bool WriteLevelFile(const std::string& path);
 
 }  // namespace yv

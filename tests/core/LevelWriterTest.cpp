@@ -2,16 +2,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/Preference.h"
+#include "model/YVE_Info.h"
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
-#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
 #include "platform/System.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TestState.h"
 
 using namespace yv;
@@ -334,4 +337,63 @@ TEST_F(LevelWriter, HostFileIsReplacedWhole) {
 
   platform::SetDriveCFolder("");
   fs::remove_all(dir);
+}
+
+// A build or save reached through the event pump of one that is running is
+// refused and changes nothing; the running one keeps the line ends it started
+// with, whatever the pump switches meanwhile, and publishes its text whole.
+TEST_F(LevelWriter, ABuildReachedThroughThePumpIsRefusedAndTheRunningOneStaysWhole) {
+  SmallLevel();
+  const std::string kPath = "C:\\levels\\small.yvl";
+  const std::string kOther = "C:\\levels\\other.yvl";
+  const std::string kInfoPath = "C:\\levels\\info";
+  UseLfLineEnds();
+  ASSERT_TRUE(BuildLevelText());
+  const std::string lfText = LevelText;
+  UseCrLfLineEnds();
+  ASSERT_TRUE(BuildLevelText());
+  const std::string crlfText = LevelText;
+
+  auto save = [&] { return WriteLevelFile(kPath); };
+  auto viewText = [] {
+    UseCrLfLineEnds();
+    return BuildLevelText();
+  };
+  struct Case {
+    const char* name;
+    std::function<bool()> outer, inner;
+    std::string published;    // LevelText afterwards
+    std::string fileWritten;  // kPath afterwards, "" when it must not exist
+  };
+  const Case cases[] = {
+      {"view text during a save", save, viewText, lfText, lfText},
+      {"save during view text", viewText, save, crlfText, ""},
+      {"save as during a save", save, [&] { return WriteLevelFile(kOther); }, lfText, lfText},
+      {"info save during a save", save, [&] { return WriteInfoFile(kInfoPath); }, lfText, lfText},
+      {"info text during a save", save, [] { return BuildInfoText(); }, lfText, lfText},
+  };
+  for (const Case& c : cases) {
+    mem.files.clear();
+    InfoText = "info before";
+    int calls = 0;
+    bool innerResult = true;
+    platform::InstallEventPump({[&] {
+                                  if (++calls == 3) {
+                                    EXPECT_TRUE(BuildInProgress()) << c.name;
+                                    innerResult = c.inner();
+                                  }
+                                },
+                                nullptr});
+    EXPECT_TRUE(c.outer()) << c.name;
+    EXPECT_FALSE(innerResult) << c.name;
+    EXPECT_FALSE(BuildInProgress()) << c.name;
+    EXPECT_EQ(LevelText, c.published) << c.name;
+    EXPECT_EQ(WorkText, c.published) << c.name;
+    EXPECT_EQ(InfoText, "info before") << c.name;
+    std::string file;
+    EXPECT_EQ(mem.ReadWholeFile(kPath, file), !c.fileWritten.empty()) << c.name;
+    EXPECT_EQ(file, c.fileWritten) << c.name;
+    EXPECT_FALSE(mem.FileExists(kOther)) << c.name;
+    EXPECT_FALSE(mem.FileExists(kInfoPath)) << c.name;
+  }
 }

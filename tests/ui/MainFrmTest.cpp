@@ -6,14 +6,16 @@
 
 #include "leveleditor/MainFrm.h"
 #include "leveleditor/Windows.h"
+#include "leveleditor/ZunboTextFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Info.h"
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "pictures/Pictures.h"
-#include "tests/support/ScriptedUi.h"
+#include "platform/System.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -589,4 +591,47 @@ TEST_F(MainWindow, SampleLevelOpensAndIsGrabbedForALook) {
   EXPECT_TRUE(shot.save(QString(YV_BINARY_DIR) + "/mainfrm_sample.png"));
   frm->MapXScroll->SetValue(frm->MapXScroll->Max());  // the ending with the igloo
   EXPECT_TRUE(frm->grab().toImage().save(QString(YV_BINARY_DIR) + "/mainfrm_sample_end.png"));
+}
+
+// "View Text" handled by the event pump while "Save Level" builds its file
+// text used to switch the line ends half way: the file came out with CRs.
+TEST_F(MainWindow, ViewTextDuringASaveLeavesTheSavedFileByteForByte) {
+  Start();
+  tree.Write("sets/v/.keep", "");
+  ASSERT_TRUE(CreateNewLevel("C:\\sets\\v"));
+  Level.Name = "Pumped";
+  Level.InteractiveTM.Set(5, 14, 26);
+  UseLfLineEnds();
+  ASSERT_TRUE(BuildLevelText());
+  const std::string expected = LevelText;
+  UseCrLfLineEnds();
+
+  int pumps = 0;
+  bool inputHeld = false;
+  auto qtPump = platform::InstallEventPump({[&] {
+                                              if (++pumps == 5) {
+                                                inputHeld = !frm->FormEnabled();
+                                                frm->TB_ButtonClick(11);
+                                              }
+                                              QCoreApplication::processEvents();
+                                            },
+                                            nullptr});
+  frm->TB_ButtonClick(7);
+  platform::InstallEventPump(std::move(qtPump));
+  EXPECT_GT(pumps, 5);
+  EXPECT_TRUE(inputHeld);  // a user's click could not have reached the toolbar
+  EXPECT_EQ(tree.Read("sets/v/level1.yvl"), expected);
+  EXPECT_EQ(ZunboTextFrm::Instance(), nullptr);  // refused while the save was building
+  EXPECT_TRUE(ui.msgCalls.empty());
+  EXPECT_TRUE(frm->FormEnabled());
+  EXPECT_EQ(frm->MousePointer(), controls::Pointer::Default);
+  EXPECT_EQ(frm->Caption(), WindowTitle);
+
+  // Once the save is done, "View Text" opens and shows the same level with CR LF.
+  frm->TB_ButtonClick(11);
+  ZunboTextFrm* text = ZunboTextFrm::Instance();
+  ASSERT_NE(text, nullptr);
+  std::string crlf;
+  for (char c : expected) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(text->DataBox->Text(), crlf);
 }
