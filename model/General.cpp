@@ -111,6 +111,13 @@ std::string LCase(std::string_view s) {
   return out;
 }
 
+std::string QuotedFileValue(std::string_view value) {
+  std::string out(value);
+  for (char& c : out)
+    if (c == '"') c = '\'';
+  return out;
+}
+
 bool StartsWith(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }

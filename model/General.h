@@ -53,6 +53,10 @@ std::string RTrim(std::string_view s);
 std::string UCase(std::string_view s);  // capitals, letters of the code page included
 std::string LCase(std::string_view s);
 bool StartsWith(std::string_view s, std::string_view prefix);
+// A text value as the file writers put it between double quotes: the file
+// formats have no escape, and a double quote inside would end the value when
+// the file is read back, so each one is written as a single quote.
+std::string QuotedFileValue(std::string_view value);
 
 // Decimal text of an integer, "-" before a negative one.
 std::string FormatInt(long long value);

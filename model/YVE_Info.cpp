@@ -76,8 +76,8 @@ const std::string& BuildAndPublishInfo() {
   out += ends.NewLine;
   out += "(yorvane-level-subset";
   out += ends.NewLine;
-  out += "  (title " + ends.Quote + CurrentSubset.Title + ends.QuoteCloseLine;
-  out += "  (description " + ends.Quote + CurrentSubset.Description + ends.QuoteCloseLine;
+  out += "  (title " + ends.Quote + QuotedFileValue(CurrentSubset.Title) + ends.QuoteCloseLine;
+  out += "  (description " + ends.Quote + QuotedFileValue(CurrentSubset.Description) + ends.QuoteCloseLine;
   out += ")";
   out += ends.NewLine;
   WorkText = out;

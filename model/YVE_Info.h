@@ -17,7 +17,9 @@ void ReadInfoFile(const std::string& levelPath);
 
 // InfoText (and WorkText) = the info text of CurrentSubset with the line ends
 // current when it starts: its comment as held, or the program's own when it
-// is blank. False, with nothing changed, while another build or save runs.
+// is blank; a double quote in the title or description is written as a
+// single quote, CurrentSubset itself is left as it is. False, with nothing
+// changed, while another build or save runs.
 bool BuildInfoText();
 
 // Switches to LF line ends, builds the text and puts it in place of the file

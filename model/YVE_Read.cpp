@@ -32,10 +32,13 @@ void TrimCurrentLine() {
 size_t StartIndex(int32_t start) { return start < 1 ? 0 : static_cast<size_t>(start) - 1; }
 
 // Digits are gathered into a magnitude that can only grow, so a value that
-// has left the 16-bit range never comes back into it: stop at once.
-void AddDigit(int32_t& magnitude, int digit) {
+// has left the 16-bit range never comes back into it: stop at once. The sign
+// is known from the first digit on, so the range checked is the signed one;
+// a value cut off by the end of its line is refused as the same value
+// followed by its ")" would be.
+void AddDigit(int32_t& magnitude, int digit, bool negative) {
   magnitude = magnitude * 10 + digit;
-  if (magnitude > 32768) throw LevelReadFailure();
+  if (magnitude > (negative ? 32768 : 32767)) throw LevelReadFailure();
 }
 
 int16_t Signed(int32_t magnitude, bool negative) {
@@ -215,9 +218,9 @@ class ObjectLineCursor {
       if (IsDigit(c)) {
         if (!seenDigit) negative = pos_ >= 2 && line_[pos_ - 2] == '-';
         seenDigit = true;
-        AddDigit(magnitude, c - '0');
+        AddDigit(magnitude, c - '0', negative);
       } else {
-        AddDigit(magnitude, 0);
+        AddDigit(magnitude, 0, negative);
       }
     }
     value = Signed(magnitude, negative);
@@ -244,7 +247,7 @@ int16_t ParseIntegerValue(const std::string& line, int32_t start) {
     if (!IsDigit(c)) continue;
     if (!seenDigit) negative = i > first && line[i - 1] == '-';
     seenDigit = true;
-    AddDigit(magnitude, c - '0');
+    AddDigit(magnitude, c - '0', negative);
   }
   return Signed(magnitude, negative);
 }
@@ -272,7 +275,15 @@ double ParseDoubleValue(const std::string& line, int32_t start) {
   if (text.back() == '.') text += '0';
   double value = 0;
   auto res = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(value)) throw LevelReadFailure();
+  if (res.ptr != text.data() + text.size()) throw LevelReadFailure();
+  if (res.ec == std::errc::result_out_of_range) {
+    // Out of range below 1 means too small: its nearest double is 0. Out of
+    // range from 1 up has no nearest finite double and stays a failure.
+    if (text.find_first_not_of('0') != text.find('.')) throw LevelReadFailure();
+    value = 0;
+  } else if (res.ec != std::errc() || !std::isfinite(value)) {
+    throw LevelReadFailure();
+  }
   return negative ? -value : value;
 }
 
@@ -325,7 +336,7 @@ void ParseResetPointLine() {
     if (IsDigit(c)) {
       if (!seenDigit) negative = line[i - 1] == '-';
       seenDigit = true;
-      AddDigit(magnitude, c - '0');
+      AddDigit(magnitude, c - '0', negative);
       continue;
     }
     if (c == '-' && !seenDigit && i + 1 < length && IsDigit(line[i + 1])) continue;
@@ -344,7 +355,7 @@ void ParseResetPointLine() {
   if (k + 1 < length && line[k] == '-' && IsDigit(line[k + 1])) ++k;
   magnitude = 0;
   negative = k < length && IsDigit(line[k]) && line[k - 1] == '-';
-  for (; k < length && IsDigit(line[k]); ++k) AddDigit(magnitude, line[k] - '0');
+  for (; k < length && IsDigit(line[k]); ++k) AddDigit(magnitude, line[k] - '0', negative);
   point.Y = Signed(magnitude, negative);
 }
 
@@ -534,10 +545,15 @@ bool ReadLevelFile(const std::string& path) {
     } else {
       CurrentLine = ReadBuffer;
     }
+    // A file that never opens a level body is not a level (a text, a
+    // picture, a file of zeros): taking it as read would leave the level
+    // before it under its name, to be saved over it.
+    bool bodyMet = false;
     for (;;) {
       if (StartsWith(CurrentLine, ";")) {
         Level.Comment = CurrentLine;
       } else if (CurrentLine == "(yorvane-level") {
+        bodyMet = true;
         ParseLevelBody();
         // The line that ended the body is tested like any other line here.
         if (ReadPos > 0) continue;
@@ -546,6 +562,7 @@ bool ReadLevelFile(const std::string& path) {
       ReadNextLine();
       if (ReadPos <= 0) break;
     }
+    if (!bodyMet) throw LevelReadFailure();
   } catch (const std::exception&) {
     // The file was closed on the way out of the try block.
     ShowMsgBox(FileNotFoundMsg, 16, "ZUNBO File Read Error");

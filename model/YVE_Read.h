@@ -21,7 +21,8 @@ struct LevelReadFailure : std::runtime_error {
 // into CurrentSubset. Clears the kind counts first; appends objects and reset
 // points after the counted ones; leaves every field the file does not set as
 // it was. Sets Pref.LastLevelFile = path. On a failure (the file cannot be
-// opened, a value out of range, a tile cell outside the maps) the read ends,
+// opened, a value out of range, a tile cell outside the maps, a file that
+// reaches its end without a "(yorvane-level" line) the read ends,
 // the file is closed and the box FileNotFoundMsg, critical with OK, "ZUNBO
 // File Read Error" is shown; what was read stays, LevelLoaded stays as it
 // was. True when the read completed (LevelLoaded is then True). A read

@@ -45,7 +45,7 @@ struct LevelBuilder {
   void TextLine(const char* start, const std::string& value) {
     out += start;
     out += ends.Quote;
-    out += value;
+    out += QuotedFileValue(value);
     out += ends.QuoteCloseLine;
   }
 

@@ -22,8 +22,9 @@ extern std::string WorkText;
 // its ";") and Level.TrailingComment (giving it ";; " when it lacks its
 // ";;"). Runs the event pump at the start of every tile row and once before
 // the lists. Cells the maps do not hold are written as 0, an empty
-// BackScrolling as "f". False, with nothing changed, when another build or
-// save is running (see BuildLock).
+// BackScrolling as "f", a double quote inside a quoted value as a single
+// quote (Level itself keeps it). False, with nothing changed, when another
+// build or save is running (see BuildLock).
 bool BuildLevelText();
 
 // "t" when object number i stays on its platform (StayOnPlatform 1), else "f".

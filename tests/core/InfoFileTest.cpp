@@ -78,6 +78,17 @@ TEST_F(InfoFile, WrittenBytes) {
   EXPECT_EQ(WorkText, InfoText);
 }
 
+TEST_F(InfoFile, DoubleQuotesInTitleAndDescriptionComeBackAsSingleQuotes) {
+  CurrentSubset = {";say \"x\"", "The \"Ice\" set", "\"Cold\" levels \""};
+  const SubsetInfo held = CurrentSubset;
+  ASSERT_TRUE(WriteInfoFile(kInfo));
+  EXPECT_EQ(CurrentSubset, held);  // the record in memory keeps its quotes
+  CurrentSubset = {};
+  ReadInfoFile(kLevel);
+  // The comment line is not quoted and comes back as held.
+  EXPECT_EQ(CurrentSubset, (SubsetInfo{";say \"x\"", "The 'Ice' set", "'Cold' levels '"}));
+}
+
 TEST_F(InfoFile, FailedWriteKeepsTheOldFileAndBlankPathWritesNothing) {
   mem.Put(kInfo, "old info");
   mem.failWrites = true;

@@ -309,6 +309,14 @@ TEST_F(LevelReader, ReadFailures) {
   ui->msgCalls.clear();
   EXPECT_FALSE(Read(""));
   ExpectReadErrorBox();
+  // A file that ends without ever opening a level body is no level.
+  for (const std::string& text : {Lines({";only a comment"}), Lines({"  (yorvane-level", "  (name \"N\")"}),
+                                  Lines({"(yorvane-level-subset", "  (title \"T\")", ")"}), std::string(300, '\0')}) {
+    ui->msgCalls.clear();
+    EXPECT_FALSE(Read(text));
+    ExpectReadErrorBox();
+    EXPECT_FALSE(LevelLoaded);
+  }
 
   // Values out of range, a decimal that cannot be converted, a tile above 32767.
   const std::string head = "(yorvane-level\n  (width  21)\n";
@@ -389,6 +397,11 @@ TEST_F(LevelReader, IntegerAndDoubleValues) {
   EXPECT_THROW(ParseDoubleValue("(gravity .)", 8), LevelReadFailure);
   EXPECT_THROW(ParseDoubleValue("(gravity 1.2.3)", 8), LevelReadFailure);
   EXPECT_THROW(ParseDoubleValue("(gravity " + std::string(400, '9') + ")", 8), LevelReadFailure);
+  EXPECT_THROW(ParseDoubleValue("(gravity 000" + std::string(400, '9') + ".5)", 8), LevelReadFailure);
+  // Too small for a double: its nearest double is 0; the smallest ones are kept.
+  EXPECT_EQ(ParseDoubleValue("(gravity 0." + std::string(323, '0') + "1)", 8), 0);
+  EXPECT_EQ(ParseDoubleValue("(gravity -." + std::string(500, '0') + "7)", 8), 0);
+  EXPECT_EQ(ParseDoubleValue("(gravity 0." + std::string(309, '0') + "1)", 8), 1e-310);
 }
 
 TEST_F(LevelReader, ObjectLines) {
@@ -412,6 +425,21 @@ TEST_F(LevelReader, ObjectLines) {
   EXPECT_EQ(Object("( (x 1) (y 2))"), (LevelObject{0, "", 1, 2, 0}));
   EXPECT_THROW(Object("(fish (x 32768) (y 2))"), LevelReadFailure);
   EXPECT_THROW(Object("(fish (x 1     ) (y 2))"), LevelReadFailure);  // each blank is a digit 0
+  // A value cut off by the end of its line is not stored, but one out of
+  // range fails the read all the same, as it would with its ")".
+  struct Cut {
+    std::string line;
+    bool fails;
+  };
+  for (const Cut& c :
+       {Cut{"(fish (x +32768 ", true}, Cut{"(fish (x 32769 ", true}, Cut{"(fish (x -32769 ", true},
+        Cut{"(fish (x 1) (y 32768 ", true}, Cut{"(fish (x +32767 ", false}, Cut{"(fish (x -32768 ", false}}) {
+    if (c.fails) {
+      EXPECT_THROW(Object(c.line), LevelReadFailure) << c.line;
+    } else {
+      EXPECT_EQ(Object(c.line), (LevelObject{9, "fish", 0, 0, 0})) << c.line;
+    }
+  }
 }
 
 TEST_F(LevelReader, ResetPointLines) {
@@ -555,9 +583,10 @@ TEST_F(LevelReader, FirstLinesOf256And257Characters) {
   EXPECT_FALSE(LfMode);
   EXPECT_EQ(Level.Name, "seen");
   EXPECT_EQ(Level.Comment.size(), 256u);
-  // 257 characters: LF mode over that line alone; nothing after it is read.
+  // 257 characters: LF mode over that line alone; nothing after it is read,
+  // so no body is met and the read fails.
   Level = LevelData{};
-  ASSERT_TRUE(Read(";" + std::string(256, 'b') + "\r\n" + rest));
+  ASSERT_FALSE(Read(";" + std::string(256, 'b') + "\r\n" + rest));
   EXPECT_TRUE(LfMode);
   EXPECT_EQ(Level.Name, "");
   EXPECT_EQ(Level.Comment, ";" + std::string(256, 'b'));
@@ -567,7 +596,7 @@ TEST_F(LevelReader, FirstLinesOf256And257Characters) {
   std::string file256 = small + std::string(256 - small.size(), ' ');
   ASSERT_EQ(file256.size(), 256u);
   Level = LevelData{};
-  ASSERT_TRUE(Read(file256, false));
+  ASSERT_FALSE(Read(file256, false));
   EXPECT_FALSE(LfMode);
   EXPECT_EQ(Level.Comment, file256);
   EXPECT_EQ(Level.Name, "");

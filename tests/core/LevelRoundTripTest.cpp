@@ -239,3 +239,32 @@ TEST_F(LevelRoundTrip, ThroughAHostFile) {
   platform::SetDriveCFolder("");
   std::filesystem::remove_all(tmpl);
 }
+
+TEST_F(LevelRoundTrip, DoubleQuotesInQuotedValuesComeBackAsSingleQuotes) {
+  struct Field {
+    const char* name;
+    std::string LevelData::*member;
+    std::string readBack;  // what a value of "a "b" c" reads back as
+  };
+  const std::string value = "a \"b\" c\"";
+  for (const Field& f :
+       {Field{"Author", &LevelData::Author, "a 'b' c'"}, Field{"Name", &LevelData::Name, "a 'b' c'"},
+        Field{"Background", &LevelData::Background, "a 'b' c'"}, Field{"Music", &LevelData::Music, "a 'b' c'"},
+        Field{"ParticleSystem", &LevelData::ParticleSystem, "a 'b' c'"}, Field{"Theme", &LevelData::Theme, "a 'b' c'"},
+        // The head comment is no quoted value: it keeps its quotes.
+        Field{"Comment", &LevelData::Comment, ";a \"b\" c\""}}) {
+    Generator gen(3);
+    gen.Level(21);
+    Level.Comment = ";";
+    Level.TrailingComment = "";
+    Level.*f.member = f.member == &LevelData::Comment ? ";" + value : value;
+    const LevelData original = Level;
+    ASSERT_TRUE(WriteLevelFile("C:\\q.yvl"));
+    EXPECT_EQ(Level.*f.member, original.*f.member) << f.name << ": the level in memory is unchanged";
+    ReadBack("C:\\q.yvl");
+    EXPECT_EQ(Level.*f.member, f.readBack) << f.name;
+    // The values after it on the same file read back whole.
+    EXPECT_EQ(Level.Theme, f.member == &LevelData::Theme ? f.readBack : original.Theme) << f.name;
+    EXPECT_EQ(Level.InteractiveTM, original.InteractiveTM) << f.name;
+  }
+}

@@ -518,6 +518,47 @@ TEST_F(MainWindow, AFailedOpenChangesNothing) {
   EXPECT_EQ(frm->MapXScroll->Max(), 32);
 }
 
+TEST_F(MainWindow, AFileThatIsNotALevelIsRefusedAndNeverSavedOver) {
+  std::string good = WriteLevel("sets/g/level1.yvl", 100, 4);
+  PreferenceRecord p;
+  p.LastLevelFile = good;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  const std::string goodBytes = tree.Read("sets/g/level1.yvl");
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37) % 256);
+  struct Foreign {
+    const char* name;
+    std::string bytes;
+  };
+  for (const Foreign& f :
+       {Foreign{"README", "# Notes\n\nSome text (with brackets) and \"quotes\".\n"}, Foreign{"picture.bin", binary},
+        Foreign{"zeros.bin", std::string(10 << 20, '\0')},
+        Foreign{"nobody.yvl", ";;just a comment\r\n(yorvane-level-subset\r\n  (title \"T\")\r\n)\r\n"}}) {
+    SCOPED_TRACE(f.name);
+    tree.Write(std::string("sets/other/") + f.name, f.bytes);
+    ui.msgCalls.clear();
+    ui.fileAnswers = {std::string("C:\\sets\\other\\") + f.name};
+    frm->TB_ButtonClick(2);
+    ASSERT_EQ(ui.msgCalls.size(), 1u);
+    EXPECT_EQ(ui.msgCalls[0].text, "File Specified Not Found!\r\nPlease choose another file.");
+    EXPECT_EQ(ui.msgCalls[0].style, 16);
+    EXPECT_EQ(ui.msgCalls[0].title, "ZUNBO File Read Error");
+    // The previous level is there whole, under its own name.
+    EXPECT_EQ(Pref.LastLevelFile, good);
+    EXPECT_EQ(frm->FileNameBox->Caption(), good + "   [Level Width = 100]");
+    EXPECT_EQ(Level.Name, "Test");
+    EXPECT_EQ(Level.ObjectCount, 4);
+    EXPECT_EQ(Level.InteractiveTM.Get(99, 14), 100);
+    // "Save Level" writes the level back to its own file and leaves the foreign one alone.
+    frm->TB_ButtonClick(7);
+    EXPECT_EQ(ui.msgCalls.size(), 1u);
+    EXPECT_EQ(tree.Read("sets/g/level1.yvl"), goodBytes);
+    EXPECT_EQ(tree.Read(std::string("sets/other/") + f.name), f.bytes);
+  }
+}
+
 TEST_F(MainWindow, CreateSetRefusesBadNamesAndExistingSets) {
   Start();
   tree.Write("Program Files/Yorvane/.yorvane/levels/old/info", "(yorvane-level-subset\n)\n");
