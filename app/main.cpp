@@ -4,8 +4,10 @@
 #include "leveleditor/Windows.h"
 #include "model/YVE_Main.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/RuntimeFolder.h"
 
 int main(int argc, char** argv) {
+  yv::platform::PrepareRuntimeFolder();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   yv::platform::InstallQtEventPump();

@@ -388,10 +388,12 @@ void VarsFrm::WidthBox_Change() {
   // Maps are only ever made up to the widest width; a wider one is not
   // taken, so the maps always hold every column the level claims to have.
   if (width > kMaxWidth) return;
+  // Nor is a width below the narrowest while a level is open: the level
+  // would be saved that narrow, its other columns lost, and the reader
+  // cannot take such a level back. With no level open there are no maps,
+  // whose cells every reader takes as empty, and nothing to lose.
+  if (width < kMinWidth && LevelLoaded) return;
   Level.Width = width;
-  // A narrower width keeps the maps as they are: they still hold every
-  // column of it (and with no level open there are no maps, whose cells
-  // every reader takes as empty).
   if (width < kMinWidth) return;
 
   Level.BackgroundTM.Create(Level.Width, 15);

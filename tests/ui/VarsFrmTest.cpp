@@ -182,11 +182,21 @@ TEST_F(VarsDialog, WidthTypedDigitByDigitRecreatesTheMapsAtEachWidthInRange) {
   frm->WidthBox->SetText("");  // not a number: nothing changes
   EXPECT_EQ(Level.Width, 120);
 
-  Type(frm->WidthBox, "3");  // below 21: stored, the maps and the main window stay
-  EXPECT_EQ(Level.Width, 3);
+  // Below 21 with a level open: not stored, so a save cannot cut the level;
+  // the maps and the main window stay, and Enter shows the width kept.
+  Type(frm->WidthBox, "3");
+  EXPECT_EQ(Level.Width, 120);
   EXPECT_EQ(Level.InteractiveTM.Columns(), 121);
   EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 77);
   EXPECT_EQ(main->MapXScroll->Max(), 102);
+  Key(frm->WidthBox, Qt::Key_Return);
+  EXPECT_EQ(frm->WidthBox->Text(), "120");
+  UseLfLineEnds();
+  BuildLevelText();
+  EXPECT_NE(LevelText.find("  (width  120)\n"), std::string::npos);
+
+  frm->WidthBox->SetText("");
+  Type(frm->WidthBox, "3");
 
   Type(frm->WidthBox, "0");  // 30: new empty maps of columns 0..30, the main window redrawn
   EXPECT_EQ(Level.Width, 30);
@@ -212,6 +222,10 @@ TEST_F(VarsDialog, WidthTypedDigitByDigitRecreatesTheMapsAtEachWidthInRange) {
   Key(frm->WidthBox, Qt::Key_Backspace);
   EXPECT_EQ(Level.Width, 30);
   EXPECT_EQ(Level.InteractiveTM.Columns(), 31);
+  Level.InteractiveTM.Set(5, 5, 77);
+  Key(frm->WidthBox, Qt::Key_Backspace);  // "3": the level stays 30 wide, its tiles kept
+  EXPECT_EQ(Level.Width, 30);
+  EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 77);
 
   // 1024 and more is refused: the last accepted width stays, Enter shows it.
   frm->WidthBox->SetText("");
@@ -248,7 +262,9 @@ TEST_F(VarsDialog, WidthChangeStampsTheEndingInsideTheMaps) {
   NewLevel();
   Open();
   frm->WidthBox->SetText("");
-  Type(frm->WidthBox, "21");  // typing 210 passes through 21: one ending column would lie left of column 0
+  Type(frm->WidthBox, "2");  // typing 210 passes through 2, which is not taken,
+  EXPECT_EQ(Level.Width, 120);
+  Type(frm->WidthBox, "1");  // and 21: one ending column would lie left of column 0
   EXPECT_EQ(Level.Width, 21);
   EXPECT_EQ(Level.InteractiveTM.Columns(), 22);
   EXPECT_EQ(Level.InteractiveTM.Get(0, 14), 37);

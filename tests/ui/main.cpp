@@ -6,9 +6,11 @@
 #include <cstdlib>
 
 #include "platform/qt/QtServices.h"
+#include "platform/qt/RuntimeFolder.h"
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  yv::platform::PrepareRuntimeFolder();
   QApplication app(argc, argv);
   yv::platform::InstallQtEventPump();
   ::testing::InitGoogleTest(&argc, argv);
