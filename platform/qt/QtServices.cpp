@@ -1,14 +1,11 @@
 #include "platform/qt/QtServices.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
-#include <atomic>
-#include <chrono>
-#include <mutex>
-#include <thread>
 
 #include "platform/Paths.h"
 #include "platform/System.h"
@@ -18,12 +15,14 @@ namespace yv::platform {
 namespace {
 
 // Code points of bytes 0x80..0x9F in Windows-1252 (0 where the byte is unused).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void PumpNow() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+PumpThrottle g_throttle;
 
 }  // namespace
 
@@ -61,25 +60,21 @@ std::string ToCp1252(const QString& text) {
 }
 
 void InstallQtEventPump() {
-  EventPump pump;
   // Readers run the pump for every character; running Qt's event loop that
   // often would make a read of a large level take seconds, so the pump runs
-  // it at most every few milliseconds. A ticker thread raises a flag every
-  // 4 ms; a call with the flag down costs one atomic load.
-  static std::atomic<bool> due{true};
-  static std::once_flag tickerStarted;
-  std::call_once(tickerStarted, [] {
-    std::thread([] {
-      for (;;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(4));
-        due.store(true, std::memory_order_relaxed);
-      }
-    }).detach();
-  });
+  // it at most every few milliseconds. Once the program is back in its event
+  // loop, the next call looks at the clock at once, however fast the calls
+  // came before.
+  static bool watching = false;
+  if (!watching) {
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+      QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [] { g_throttle.Reset(); });
+      watching = true;
+    }
+  }
+  EventPump pump;
   pump.doEvents = [] {
-    if (!due.load(std::memory_order_relaxed)) return;
-    due.store(false, std::memory_order_relaxed);
-    PumpNow();
+    if (g_throttle.Due()) PumpNow();
   };
   pump.waitForEvents = [] { QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents); };
   InstallEventPump(std::move(pump));
@@ -116,10 +111,14 @@ void InstallQtUiServices() {
       box.setStandardButtons(QMessageBox::Ok);
     int answer = box.exec();
     switch (answer) {
-      case QMessageBox::Yes: return static_cast<int>(kYes);
-      case QMessageBox::No: return static_cast<int>(kNo);
-      case QMessageBox::Cancel: return static_cast<int>(kCancel);
-      case QMessageBox::Ok: return static_cast<int>(kOk);
+      case QMessageBox::Yes:
+        return static_cast<int>(kYes);
+      case QMessageBox::No:
+        return static_cast<int>(kNo);
+      case QMessageBox::Cancel:
+        return static_cast<int>(kCancel);
+      case QMessageBox::Ok:
+        return static_cast<int>(kOk);
       default:  // closed with Escape or the close box
         return buttons == 0 ? static_cast<int>(kOk) : static_cast<int>(kCancel);
     }

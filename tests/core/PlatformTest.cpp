@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <thread>
 
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -395,6 +396,28 @@ TEST(LineInput, LinesEndAtCrOrCrLfAndALoneLfStays) {
   CloseFile(n);
   EXPECT_FALSE(OpenForInput(n, "C:\\missing.txt"));
   FileSystem::Install(previous);
+}
+
+TEST(EventPump, TheThrottleSkipsInATightLoopAndServesSlowCallers) {
+  using Clock = std::chrono::steady_clock;
+  // Calls that come 5 ms apart each run.
+  PumpThrottle throttle(4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(throttle.Due()) << i;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  // A reader asking for every character: at most one run every 4 ms.
+  auto start = Clock::now();
+  int runs = 0;
+  for (int i = 0; i < 3000000; ++i) runs += throttle.Due() ? 1 : 0;
+  auto elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  EXPECT_GE(runs, 1);
+  EXPECT_LE(runs, elapsedMs / 4 + 1) << elapsedMs << " ms";
+  // Back in the event loop, the next call looks at the clock at once.
+  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  throttle.Reset();
+  EXPECT_TRUE(throttle.Due());
+  EXPECT_FALSE(throttle.Due());
 }
 
 TEST(ScriptedUi, AnswersFromItsQueuesAndRecordsEveryRequest) {
