@@ -1,0 +1,576 @@
+#include "worldeditor/document/YVW_Read.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "model/General.h"
+#include "model/LineEnds.h"
+#include "model/Preference.h"
+#include "model/ReaderState.h"
+#include "model/YVE_Main.h"
+#include "platform/FileSystem.h"
+#include "platform/TextInput.h"
+
+namespace yv {
+
+WorldData World;
+bool WorldLoaded = false;
+bool NewWorldPending = false;
+bool WorldChanged = false;
+int16_t WorldReadError = 0;
+int16_t SelectedLinkType = 0;
+int16_t SelectedWorldTile = 0;
+std::string WorldKeyword;
+std::string WorldToken;
+
+TileMap SingleCellTileMap() {
+  TileMap map;
+  map.Create(0, 0);
+  return map;
+}
+
+// ---------------------------------------------------------------- the document
+
+void ResetWorldData() {
+  World.Name = "default_test";
+  World.Music = "SALCON.MOD";
+  World.StartX = 3;
+  World.StartY = 3;
+  World.Width = 18;
+  World.Height = 15;
+  World.LinkCount = 0;
+  World.CommentCount = 0;
+  // New containers rather than cleared ones, so a large world's memory goes too.
+  World.Comments = std::vector<std::string>(1);
+  World.Tiles = SingleCellTileMap();
+  World.Links = std::vector<WorldLink>(1);
+  WorldLoaded = false;
+}
+
+void ResetWorldTiles() {
+  World.Tiles.Create(World.Width, World.Height);
+  for (int column = 0; column < World.Width; ++column)
+    for (int row = 0; row < World.Height; ++row) World.Tiles.Set(column, row, 9);
+  WorldLoaded = true;
+}
+
+void DeleteLink(int n) {
+  if (n < 1 || n > World.LinkCount) return;
+  World.Links.resize(static_cast<size_t>(World.LinkCount) + 1);
+  World.Links.erase(World.Links.begin() + n);
+  --World.LinkCount;
+}
+
+bool AddInNewLink(int16_t x, int16_t y) {
+  // The count is 16-bit: one link more than it holds cannot be numbered.
+  if (World.LinkCount < 0 || World.LinkCount >= kMaxWorldLinks) return false;
+  ++World.LinkCount;
+  World.Links.resize(static_cast<size_t>(World.LinkCount) + 1);
+  WorldLink& link = World.Links[static_cast<size_t>(World.LinkCount)];
+  link = WorldLink{};
+  link.X = x;
+  link.Y = y;
+  link.LinkType = 2;
+  SelectedLink = World.LinkCount;
+  return true;
+}
+
+int16_t WorldTile(int column, int row) { return World.Tiles.Get(column, row); }
+
+bool SetWorldTile(int column, int row, int16_t tile) {
+  if (column < 0 || row < 0 || column > World.Width || row > World.Height) return false;
+  // The properties dialog can make an open world larger without touching its
+  // tile array; the first paint there grows the array to take the cell.
+  if (!World.Tiles.Contains(column, row))
+    World.Tiles.Resize(std::max(World.Tiles.Columns() - 1, column), std::max(World.Tiles.Rows() - 1, row));
+  return World.Tiles.Set(column, row, tile);
+}
+
+// ---------------------------------------------------------------- the tokenizer
+
+namespace {
+
+bool AtEnd() { return ReadPos < 1 || static_cast<size_t>(ReadPos) > ReadBuffer.size(); }
+
+// The character at ReadPos; taking the last one ends the text at once.
+char Take() {
+  const char c = ReadBuffer[static_cast<size_t>(ReadPos) - 1];
+  if (static_cast<size_t>(ReadPos) >= ReadBuffer.size())
+    ReadPos = -1;
+  else
+    ++ReadPos;
+  return c;
+}
+
+// Once the text has ended it stays ended.
+void StepBack() {
+  if (ReadPos > 1) --ReadPos;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+// A comment line at top level or between the records of the levels section:
+// everything up to the line end, brackets included (a "(" in a comment is
+// text, not the start of an entry).
+std::string ReadWorldCommentLine() {
+  std::string line;
+  while (!AtEnd()) {
+    const char c = Take();
+    if (AtEnd() || c == '\n') break;
+    line += c;
+  }
+  return line;
+}
+
+// An optional sign and one or more decimal digits, in -32768..32767.
+bool ParseWorldNumber(const std::string& word, int16_t& value) {
+  size_t i = 0;
+  bool negative = false;
+  if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
+    negative = word[0] == '-';
+    ++i;
+  }
+  if (i == word.size()) return false;
+  int32_t magnitude = 0;
+  for (; i < word.size(); ++i) {
+    if (word[i] < '0' || word[i] > '9') return false;
+    magnitude = magnitude * 10 + (word[i] - '0');
+    if (magnitude > 32768) return false;
+  }
+  const int32_t signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > 32767) return false;
+  value = static_cast<int16_t>(signedValue);
+  return true;
+}
+
+// After an entry's value the next token must be ")".
+bool CloseEntry(int16_t code) {
+  if (NextWorldToken() == ")") return true;
+  WorldReadError = code;
+  return false;
+}
+
+// A value that is not a number leaves the field as it was.
+bool NumberEntry(int16_t& field, int16_t code) {
+  int16_t value = 0;
+  if (!ParseWorldNumber(ReadWorldWord(), value)) {
+    WorldReadError = code;
+    return false;
+  }
+  field = value;
+  return CloseEntry(code);
+}
+
+bool StringEntry(std::string& field, int16_t code) {
+  field = ReadWorldString();
+  return CloseEntry(code);
+}
+
+bool FlagEntry(std::string& field, int16_t code) {
+  field = ReadBoolToken();
+  return CloseEntry(code);
+}
+
+}  // namespace
+
+std::string NextWorldToken() {
+  WorldToken.clear();
+  while (!AtEnd()) {
+    const char c = Take();
+    if (!IsBlank(c)) {
+      WorldToken.assign(1, c);
+      break;
+    }
+  }
+  return WorldToken;
+}
+
+std::string ReadWorldChar() {
+  if (AtEnd()) return std::string();
+  return std::string(1, Take());
+}
+
+void SkipWorldBlanks() {
+  while (!AtEnd()) {
+    if (!IsBlank(Take())) {
+      StepBack();
+      return;
+    }
+  }
+}
+
+std::string ReadWorldWord() {
+  std::string word;
+  if (AtEnd()) return word;
+  SkipWorldBlanks();
+  while (!AtEnd()) {
+    const char c = Take();
+    if (AtEnd()) break;
+    if (c == ')') {
+      StepBack();
+      break;
+    }
+    if (c == '\n' || c == '\t' || c == ' ' || c == '(') break;
+    word += LowerAscii(c);
+  }
+  return word;
+}
+
+std::string ReadWorldString() {
+  std::string value;
+  if (NextWorldToken() != "\"" || AtEnd()) return value;
+  // No escapes: everything up to the next quote, line ends included. A
+  // string left open runs to the end of the text.
+  while (!AtEnd()) {
+    const char c = Take();
+    if (c == '"') break;
+    value += c;
+  }
+  return value;
+}
+
+std::string ReadBoolToken() {
+  if (NextWorldToken() == "#" && !AtEnd()) return NextWorldToken();
+  return std::string();
+}
+
+std::string ReadWorldRestOfLine() {
+  std::string line;
+  while (!AtEnd()) {
+    const char c = Take();
+    if (AtEnd()) break;
+    if (c == '(') {
+      StepBack();
+      break;
+    }
+    if (c == '\n') break;
+    line += c;
+  }
+  return line;
+}
+
+// ---------------------------------------------------------------- the sections
+
+void ParseWorldProperties() {
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) {
+      WorldReadError = 10;
+      return;
+    }
+    if (token == ")") return;
+    if (token != "(") {
+      WorldReadError = 19;
+      return;
+    }
+    WorldKeyword = ReadWorldWord();
+    bool ok;
+    if (WorldKeyword == "name")
+      ok = StringEntry(World.Name, 11);
+    else if (WorldKeyword == "music")
+      ok = StringEntry(World.Music, 12);
+    else if (WorldKeyword == "start_pos_x")
+      ok = NumberEntry(World.StartX, 13);
+    else if (WorldKeyword == "start_pos_y")
+      ok = NumberEntry(World.StartY, 14);
+    else {
+      WorldReadError = 19;
+      ok = false;
+    }
+    if (!ok) return;
+  }
+}
+
+namespace {
+
+// The numbers of "(data": World.Height rows of World.Width numbers.
+bool ReadWorldTileData() {
+  const int width = World.Width, height = World.Height;
+  if ((width == 0 && height == 0) || width < 0 || height < 0) {
+    WorldReadError = 23;
+    return false;
+  }
+  // Every number takes at least one digit and one character after it, so a
+  // size the rest of the text cannot fill is a cut or damaged file: it ends
+  // here, before a map of that size is ever allocated.
+  const int64_t left = AtEnd() ? 0 : static_cast<int64_t>(ReadBuffer.size()) - ReadPos + 1;
+  if (2 * static_cast<int64_t>(width) * height > left) {
+    ReadPos = -1;
+    WorldReadError = 24;
+    return false;
+  }
+  World.Tiles.Create(width, height);
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      int16_t tile = 0;
+      if (!ParseWorldNumber(ReadWorldWord(), tile)) {
+        WorldReadError = 24;
+        return false;
+      }
+      World.Tiles.Set(column, row, tile);
+    }
+  }
+  return CloseEntry(24);
+}
+
+}  // namespace
+
+void ParseWorldTilemap() {
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) {
+      WorldReadError = 20;
+      return;
+    }
+    if (token == ")") return;
+    if (token != "(") {
+      WorldReadError = 29;
+      return;
+    }
+    WorldKeyword = ReadWorldWord();
+    bool ok;
+    if (WorldKeyword == "width")
+      ok = NumberEntry(World.Width, 21);
+    else if (WorldKeyword == "height")
+      ok = NumberEntry(World.Height, 22);
+    else if (WorldKeyword == "data")
+      ok = ReadWorldTileData();
+    else {
+      WorldReadError = 29;
+      ok = false;
+    }
+    if (!ok) return;
+  }
+}
+
+namespace {
+
+// One "(level" record, after its keyword. pending is the comment line last
+// met between the records; every record after it takes it as its comment.
+bool ParseWorldLevelRecord(const std::string& pending) {
+  if (World.LinkCount < 0 || World.LinkCount >= kMaxWorldLinks) {
+    WorldReadError = 49;
+    return false;
+  }
+  ++World.LinkCount;
+  const size_t n = static_cast<size_t>(World.LinkCount);
+  World.Links.resize(n + 1);
+  World.Links[n].LinkType = 0;
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) {
+      WorldReadError = 31;
+      return false;
+    }
+    WorldLink& link = World.Links[n];
+    link.Comment = pending;
+    if (token == ")") return true;
+    if (token != "(") {
+      WorldReadError = 49;
+      return false;
+    }
+    WorldKeyword = ReadWorldWord();
+    if (AtEnd()) {
+      WorldReadError = 32;
+      return false;
+    }
+    const std::string& key = WorldKeyword;
+    bool ok;
+    if (key == ";") {
+      ReadWorldRestOfLine();
+      link.LinkType = 1;
+      ok = CloseEntry(33);
+    } else if (key == "name") {
+      link.LinkType = 2;
+      ok = StringEntry(link.LevelLinkName, 34);
+    } else if (key == "x") {
+      ok = NumberEntry(link.X, 35);
+    } else if (key == "y") {
+      ok = NumberEntry(link.Y, 36);
+    } else if (key == "map-message") {
+      link.LinkType = 3;
+      ok = StringEntry(link.Message, 37);
+    } else if (key == "teleport-message") {
+      link.LinkType = 4;
+      ok = StringEntry(link.Message, 38);
+    } else if (key == "invisible-teleporter") {
+      link.LinkType = 5;
+      ok = FlagEntry(link.Invisible, 39);
+    } else if (key == "dest_x") {
+      ok = NumberEntry(link.DestX, 40);
+    } else if (key == "dest_y") {
+      ok = NumberEntry(link.DestY, 41);
+    } else if (key == "apply-action-right") {
+      ok = FlagEntry(link.ApplyRight, 42);
+    } else if (key == "apply-action-left") {
+      ok = FlagEntry(link.ApplyLeft, 43);
+    } else if (key == "apply-action-up") {
+      ok = FlagEntry(link.ApplyUp, 44);
+    } else if (key == "apply-action-down") {
+      ok = FlagEntry(link.ApplyDown, 45);
+    } else if (key == "extro-filename") {
+      ok = StringEntry(link.ExtroFile, 46);
+    } else {
+      WorldReadError = 48;
+      ok = false;
+    }
+    if (!ok) return false;
+  }
+}
+
+}  // namespace
+
+void ParseWorldLevels() {
+  std::string pending;
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) {
+      WorldReadError = 30;
+      return;
+    }
+    if (token == ";") {
+      // The comment keeps its ";".
+      StepBack();
+      pending = ReadWorldCommentLine();
+      continue;
+    }
+    if (token == ")") return;
+    if (token != "(") {
+      WorldReadError = 49;
+      return;
+    }
+    WorldKeyword = ReadWorldWord();
+    if (WorldKeyword != "level") {
+      WorldReadError = 49;
+      return;
+    }
+    if (!ParseWorldLevelRecord(pending)) return;
+  }
+}
+
+void ParseWorldBody() {
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) {
+      WorldReadError = 2;
+      return;
+    }
+    if (token == ")") {
+      WorldReadError = World.Width > 0 && World.Height > 0 ? 0 : 3;
+      return;
+    }
+    if (token != "(") {
+      WorldReadError = 4;
+      return;
+    }
+    WorldKeyword = ReadWorldWord();
+    if (WorldKeyword == "properties")
+      ParseWorldProperties();
+    else if (WorldKeyword == "tilemap")
+      ParseWorldTilemap();
+    else if (WorldKeyword == "levels")
+      ParseWorldLevels();
+    else
+      WorldReadError = 4;
+    if (WorldReadError != 0) return;
+  }
+}
+
+// ---------------------------------------------------------------- the file
+
+namespace {
+
+// The file's text with LF line ends: a file without CR as it is, any other
+// split into its lines (ended by CR, CR LF or the end of the file), each
+// followed by one LF. False when the path names no ordinary file that can be
+// read whole.
+bool LoadWorldText(const std::string& path, std::string& text) {
+  text.clear();
+  if (!platform::Fs().FileExists(path)) return false;
+  const int64_t length = platform::Fs().FileLength(path);
+  // Read positions are 32-bit.
+  if (length < 0 || length >= std::numeric_limits<int32_t>::max()) return false;
+  const int number = platform::FreeFile();
+  if (number == 0 || !platform::OpenForInput(number, path)) return false;
+  ReadFileNum = static_cast<int16_t>(number);
+  WorldFileLength = static_cast<int32_t>(length);
+  std::string line;
+  if (platform::LineInput(number, text) && static_cast<int64_t>(text.size()) != length) {
+    text += '\n';
+    while (platform::LineInput(number, line)) {
+      text += line;
+      text += '\n';
+    }
+  }
+  platform::CloseFile(number);
+  return true;
+}
+
+void ParseWorldTopLevel() {
+  bool bodyRead = false;
+  for (;;) {
+    const std::string token = NextWorldToken();
+    if (token.empty()) break;
+    if (token == ";") {
+      std::string comment = ReadWorldCommentLine();
+      // The count is 16-bit; later comment lines are read over.
+      if (World.CommentCount >= 0 && World.CommentCount < INT16_MAX) {
+        ++World.CommentCount;
+        World.Comments.resize(static_cast<size_t>(World.CommentCount) + 1);
+        World.Comments.back() = std::move(comment);
+      }
+      if (AtEnd()) break;
+      continue;
+    }
+    if (token != "(") break;
+    WorldKeyword = ReadWorldWord();
+    if (WorldKeyword == "yorvane-worldmap") {
+      ParseWorldBody();
+      bodyRead = true;
+    }
+    if (AtEnd()) {
+      WorldReadError = 1;
+      return;
+    }
+    // A body that failed ends the read with its code: scanning on could
+    // find a second header and report the broken file as good.
+    if (WorldReadError != 0) return;
+  }
+  // A file without a world body (empty, comments only, another format) is no
+  // world map.
+  if (!bodyRead) WorldReadError = 1;
+}
+
+}  // namespace
+
+void ReadWorldFile(const std::string& path) {
+  // The reader state exists once; a read asked for while one runs is refused.
+  ReadLock lock;
+  if (!lock.Held()) return;
+  TabChar = "\t";
+  NewLine = Lf;
+  WorldReadError = 0;
+  ResetWorldData();
+
+  std::string text;
+  if (!LoadWorldText(path, text)) {
+    ShowMsgBox(path, 16, "Map NOT Found!");
+    return;
+  }
+  Pref.LastWorldMapFile = path;
+  NewWorldPending = false;
+  ReadBuffer = std::move(text);
+  ReadPos = ReadBuffer.empty() ? -1 : 1;
+  CurrentLine.clear();
+
+  ParseWorldTopLevel();
+  if (WorldReadError == 0) {
+    WorldLoaded = true;
+    WorldChanged = false;
+  }
+}
+
+}  // namespace yv

@@ -1,0 +1,31 @@
+// The world-map file writer.
+#pragma once
+
+#include <string>
+
+namespace yv {
+
+// The last world-map file text built.
+extern std::string WorldText;
+
+// The header written when World.Comments(0) does not begin with ";;".
+inline constexpr const char* kDefaultWorldHeader = ";; Created by Mossdrake YV_Editor";
+
+// Switches to LF line ends and builds the file text from World into
+// WorldText. The header is World.Comments(0) with its line breaks turned
+// into blanks and trimmed, or the default header when that does not begin
+// with ";;"; it is stored back. Exactly World.Width x World.Height cells are
+// written, 0 for one the tile array does not hold. A double quote inside a
+// string is written as "'" (the format has no escape). Link comments are
+// not written; a link of a type outside 2..5 is written with its cell only,
+// and an invisible teleporter without a flag with "t".
+void BuildWorldText();
+
+// Puts WorldText in place of the file at path in one piece: the old file
+// stays whole until the new one has been completely written. On success
+// WorldChanged becomes False; on failure the box "Error Saving World Map
+// Data!" is shown and WorldChanged keeps its value (the result is then
+// false). A blank path writes nothing, changes nothing and returns true.
+bool WriteWorldFile(const std::string& path);
+
+}  // namespace yv
