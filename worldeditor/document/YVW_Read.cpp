@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "model/General.h"
 #include "model/LineEnds.h"
@@ -126,7 +127,7 @@ std::string ReadWorldCommentLine() {
 }
 
 // An optional sign and one or more decimal digits, in -32768..32767.
-bool ParseWorldNumber(const std::string& word, int16_t& value) {
+bool ParseWorldNumber(std::string_view word, int16_t& value) {
   size_t i = 0;
   bool negative = false;
   if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
@@ -146,6 +147,42 @@ bool ParseWorldNumber(const std::string& word, int16_t& value) {
   return true;
 }
 
+// The next word as ReadWorldWord takes it, as it stands in ReadBuffer (not
+// yet in lower case). A map holds a few hundred thousand of them, so this
+// walks the buffer directly rather than one taken character at a time.
+// How a character ends a word: 0 not at all, 1 consumed (a blank or "("),
+// 2 left to be read next (")").
+struct WordEnds {
+  uint8_t kind[256] = {};
+  constexpr WordEnds() {
+    kind[static_cast<uint8_t>(' ')] = kind[static_cast<uint8_t>('\t')] = kind[static_cast<uint8_t>('\n')] = 1;
+    kind[static_cast<uint8_t>('(')] = 1;
+    kind[static_cast<uint8_t>(')')] = 2;
+  }
+};
+constexpr WordEnds kWordEnds;
+
+std::string_view ScanWorldWord() {
+  if (AtEnd()) return {};
+  const char* const text = ReadBuffer.data();
+  const size_t last = ReadBuffer.size() - 1;
+  size_t pos = static_cast<size_t>(ReadPos) - 1;
+  while (pos <= last && IsBlank(text[pos])) ++pos;
+  // Blanks up to the end, or the first other character the last one:
+  // taking it ends the text, and the word is empty.
+  if (pos >= last) {
+    ReadPos = -1;
+    return {};
+  }
+  const size_t start = pos;
+  while (pos < last && kWordEnds.kind[static_cast<uint8_t>(text[pos])] == 0) ++pos;
+  if (pos == last)
+    ReadPos = -1;  // the last character ends the text and is not added
+  else
+    ReadPos = static_cast<int32_t>(pos + (kWordEnds.kind[static_cast<uint8_t>(text[pos])] == 2 ? 1 : 2));
+  return std::string_view(text + start, pos - start);
+}
+
 // After an entry's value the next token must be ")".
 bool CloseEntry(int16_t code) {
   if (NextWorldToken() == ")") return true;
@@ -156,7 +193,7 @@ bool CloseEntry(int16_t code) {
 // A value that is not a number leaves the field as it was.
 bool NumberEntry(int16_t& field, int16_t code) {
   int16_t value = 0;
-  if (!ParseWorldNumber(ReadWorldWord(), value)) {
+  if (!ParseWorldNumber(ScanWorldWord(), value)) {
     WorldReadError = code;
     return false;
   }
@@ -203,19 +240,8 @@ void SkipWorldBlanks() {
 }
 
 std::string ReadWorldWord() {
-  std::string word;
-  if (AtEnd()) return word;
-  SkipWorldBlanks();
-  while (!AtEnd()) {
-    const char c = Take();
-    if (AtEnd()) break;
-    if (c == ')') {
-      StepBack();
-      break;
-    }
-    if (c == '\n' || c == '\t' || c == ' ' || c == '(') break;
-    word += LowerAscii(c);
-  }
+  std::string word(ScanWorldWord());
+  for (char& c : word) c = LowerAscii(c);
   return word;
 }
 
@@ -306,7 +332,7 @@ bool ReadWorldTileData() {
   for (int row = 0; row < height; ++row) {
     for (int column = 0; column < width; ++column) {
       int16_t tile = 0;
-      if (!ParseWorldNumber(ReadWorldWord(), tile)) {
+      if (!ParseWorldNumber(ScanWorldWord(), tile)) {
         WorldReadError = 24;
         return false;
       }
