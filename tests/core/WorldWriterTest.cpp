@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/BuildLock.h"
 #include "tests/core/WorldTestSupport.h"
 
 using namespace yv;
@@ -130,24 +131,35 @@ TEST_F(WorldWriter, TheHeaderIsTheTrimmedCommentWhenItBeginsWithTwoSemicolons) {
   }
 }
 
-TEST_F(WorldWriter, AFailedWriteKeepsTheOldFileAndTheChangedFlag) {
+TEST_F(WorldWriter, AFailedOrRefusedWriteKeepsTheOldFileAndTheChangedFlag) {
   mem.Put(test::kWorldPath, "old text");
-  BuildWorldText();
+  ASSERT_TRUE(BuildWorldText());
   mem.failWrites = true;
+  mem.failReason = "The disk is full.";
   WorldChanged = true;
   EXPECT_FALSE(WriteWorldFile(test::kWorldPath));
   ASSERT_EQ(ui->msgCalls.size(), 1u);
-  EXPECT_EQ(ui->msgCalls[0].text, "Error Saving World Map Data!");
+  EXPECT_EQ(ui->msgCalls[0].text, "Error Saving World Map Data!\r\nThe disk is full.");
   EXPECT_EQ(ui->msgCalls[0].style, 16);
   EXPECT_EQ(ui->msgCalls[0].title, "YV_Editor - Save World Map");
   EXPECT_EQ(MsgResult, 1);
   EXPECT_TRUE(WorldChanged);
   EXPECT_EQ(mem.files.begin()->second, "old text");
 
+  // Another build or save running (reached through the event pump): this
+  // one builds and writes nothing.
   mem.failWrites = false;
+  {
+    BuildLock running;
+    World.Comments[0] = "; not yet stored";
+    EXPECT_FALSE(BuildWorldText());
+    EXPECT_EQ(World.Comments[0], "; not yet stored");
+    EXPECT_FALSE(WriteWorldFile(test::kWorldPath));
+  }
   for (const char* blank : {"", "  "}) EXPECT_TRUE(WriteWorldFile(blank));
   EXPECT_TRUE(WorldChanged);
   EXPECT_EQ(mem.files.size(), 1u);
+  EXPECT_EQ(mem.files.begin()->second, "old text");
   EXPECT_EQ(ui->msgCalls.size(), 1u);
 
   EXPECT_TRUE(WriteWorldFile(test::kWorldPath));

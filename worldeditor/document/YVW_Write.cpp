@@ -4,6 +4,7 @@
 #include <charconv>
 #include <utility>
 
+#include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/LineEnds.h"
 #include "platform/FileSystem.h"
@@ -21,13 +22,9 @@ void AppendInt(std::string& out, int value) {
   out.append(buf, res.ptr);
 }
 
-// The format has no escape for a double quote inside a string: it would end
-// the string there and break the rest of the file.
 void AppendQuoted(std::string& out, const std::string& value) {
   out += Quote;
-  const size_t from = out.size();
-  out += value;
-  std::replace(out.begin() + static_cast<ptrdiff_t>(from), out.end(), '"', '\'');
+  out += QuotedFileValue(value);
   out += Quote;
 }
 
@@ -153,7 +150,9 @@ void LinkRecord(std::string& out, const WorldLink& link) {
 
 }  // namespace
 
-void BuildWorldText() {
+bool BuildWorldText() {
+  BuildLock lock;
+  if (!lock.Held()) return false;
   UseLfLineEnds();
   std::string out;
   const size_t cells = World.Width > 0 && World.Height > 0 ? static_cast<size_t>(World.Width) * World.Height : 0;
@@ -197,14 +196,21 @@ void BuildWorldText() {
   out += CloseCloseLine;
 
   WorldText = std::move(out);
+  return true;
 }
 
 bool WriteWorldFile(const std::string& path) {
   if (Trim(path).empty()) return true;
-  // The whole-file replace keeps the old map until the new text is
-  // completely on disk.
-  if (!platform::Fs().ReplaceWholeFile(path, WorldText)) {
-    ShowMsgBox("Error Saving World Map Data!", 16, "YV_Editor - Save World Map");
+  bool written = false;
+  {
+    BuildLock lock;
+    if (!lock.Held()) return false;
+    // The whole-file replace keeps the old map until the new text is
+    // completely on disk.
+    written = platform::Fs().ReplaceWholeFile(path, WorldText);
+  }
+  if (!written) {
+    ShowMsgBox(platform::WithWriteFailure("Error Saving World Map Data!"), 16, "YV_Editor - Save World Map");
     return false;
   }
   WorldChanged = false;

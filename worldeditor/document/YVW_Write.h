@@ -18,14 +18,17 @@ inline constexpr const char* kDefaultWorldHeader = ";; Created by Mossdrake YV_E
 // written, 0 for one the tile array does not hold. A double quote inside a
 // string is written as "'" (the format has no escape). Link comments are
 // not written; a link of a type outside 2..5 is written with its cell only,
-// and an invisible teleporter without a flag with "t".
-void BuildWorldText();
+// and an invisible teleporter without a flag with "t". False, with nothing
+// changed, when another build or save is running (see BuildLock).
+bool BuildWorldText();
 
 // Puts WorldText in place of the file at path in one piece: the old file
 // stays whole until the new one has been completely written. On success
 // WorldChanged becomes False; on failure the box "Error Saving World Map
-// Data!" is shown and WorldChanged keeps its value (the result is then
-// false). A blank path writes nothing, changes nothing and returns true.
+// Data!" (with the reason on a second line when it is known) is shown and
+// WorldChanged keeps its value. False when the file was not written, also
+// when another build or save is running (then without a box). A blank path
+// writes nothing, changes nothing and returns true.
 bool WriteWorldFile(const std::string& path);
 
 }  // namespace yv
