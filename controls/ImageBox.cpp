@@ -29,6 +29,37 @@ void ImageBox::SetBorderStyle(int style) {
   update();
 }
 
+void ImageBox::SetClipArea(const QRect& area) {
+  clipArea_ = area;
+  ApplyClip();
+}
+
+void ImageBox::moveEvent(QMoveEvent* event) {
+  MouseLabel::moveEvent(event);
+  ApplyClip();
+}
+
+void ImageBox::resizeEvent(QResizeEvent* event) {
+  MouseLabel::resizeEvent(event);
+  ApplyClip();
+}
+
+void ImageBox::ApplyClip() {
+  if (clipArea_.isNull()) {
+    if (!mask().isEmpty()) clearMask();
+    return;
+  }
+  const QRect inside = clipArea_.translated(-pos()) & rect();
+  if (inside == rect()) {
+    if (!mask().isEmpty()) clearMask();
+  } else if (inside.isEmpty()) {
+    // An empty mask would mean no mask; one beside the box shows nothing.
+    setMask(QRegion(-1, -1, 1, 1));
+  } else {
+    setMask(QRegion(inside));
+  }
+}
+
 void ImageBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!picture_.isNull()) {

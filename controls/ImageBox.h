@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
 
 #include "controls/MouseLabel.h"
 
@@ -22,12 +23,21 @@ class ImageBox : public MouseLabel {
   void SetStretch(bool stretch);
   int BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(int style);  // 0 none, 1 single line
+  // An area of the parent (a null rect: none) outside which the box shows
+  // nothing and takes no mouse: a marker moved over a view is cut at the
+  // view's edge as the view's own cells are, wherever it is moved.
+  QRect ClipArea() const { return clipArea_; }
+  void SetClipArea(const QRect& area);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void ApplyClip();
   QPixmap picture_;
+  QRect clipArea_;
   bool stretch_ = false;
   int borderStyle_ = 0;
 };

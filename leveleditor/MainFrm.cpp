@@ -174,6 +174,12 @@ void MainFrm::BuildControls() {
   ZunboImage = new ImageBox(this, -100, 700, 42, 65);
   ZunboImage->SetPicture(pictures::Named("zunbo"));
   ZunboImage->SetVisible(false);
+  // The markers are cut at the map's edge as the cells are: a bad guy in
+  // the last column stays off the side panel, the start figure on the last
+  // row off the scroll bar.
+  for (ImageBox* marker : BGImg) marker->SetClipArea(GridBackBox->geometry());
+  ZunboImage->SetClipArea(GridBackBox->geometry());
+  ResetImg->SetClipArea(GridBackBox->geometry());
   ZunboIcon = new ImageBox(this, -100, 700, 32, 32);
   ZunboIcon->SetPicture(pictures::Named("zunbo_icon"));
   ZunboIcon->SetVisible(false);

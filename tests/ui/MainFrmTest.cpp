@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 
 #include "leveleditor/MainFrm.h"
@@ -356,6 +357,47 @@ TEST_F(MainWindow, DrawMapResetMarkerObjectMarkersAndStart) {
   Level.StartPosX = static_cast<int16_t>(R);
   frm->DrawMap();
   EXPECT_FALSE(frm->ZunboImage->Visible());
+}
+
+TEST_F(MainWindow, MarkersAreCutAtTheMapsEdge) {
+  Start();
+  test::MakeOpenLevel(120);
+  EditMode = kModeBadGuys;
+  frm->UpdateDisplay();
+  const QRect cords = frm->Frame1->geometry();
+  const QRect scroll = frm->MapXScroll->geometry();
+  const QImage before = frm->grab().toImage();
+
+  // A bad guy in the view's last column at the height of the "Cords"
+  // caption, a second one above the map, and the start figure on row 14.
+  AppendObject() = {0, "snowball", 17 * 32 + 20, 384, 0};
+  AppendObject() = {0, "snowball", 64, -100, 0};
+  Level.StartPosX = 3 * 32;
+  Level.StartPosY = 14 * 32;
+  frm->UpdateDisplay();
+  test::Settle();
+  const QImage after = frm->grab().toImage();
+  QImage grabbed = after;
+  grabbed.save(QStringLiteral(YV_BINARY_DIR "/markers_cut.png"));
+  controls::ImageBox* last = frm->BGImg[0];
+  ASSERT_TRUE(last->Visible());
+  ASSERT_TRUE(frm->ZunboImage->Visible());
+  // Uncut, both would reach over the panel and the scroll bar.
+  ASSERT_TRUE(last->geometry().intersects(cords));
+  ASSERT_TRUE(frm->ZunboImage->geometry().intersects(scroll));
+  EXPECT_EQ(after.copy(cords), before.copy(cords));
+  EXPECT_EQ(after.copy(scroll), before.copy(scroll));
+  EXPECT_EQ(after.copy(0, 0, frm->width(), 76), before.copy(0, 0, frm->width(), 76));  // nothing above the map
+  // Inside the map they are drawn and take the mouse; beside it they do not.
+  const QRect shown = last->geometry() & frm->GridBackBox->geometry();
+  EXPECT_NE(after.copy(shown), before.copy(shown));
+  EXPECT_EQ(frm->childAt(shown.center()), last);
+  EXPECT_NE(frm->childAt(QPoint(cords.left() + 2, last->geometry().center().y())), last);
+  EXPECT_NE(frm->childAt(QPoint(frm->ZunboImage->geometry().center().x(), scroll.center().y())), frm->ZunboImage);
+
+  // Scrolled so that the bad guy stands well inside the view, it is whole again.
+  frm->MapXScroll->SetValue(5);
+  EXPECT_TRUE(last->mask().isEmpty());
 }
 
 TEST_F(MainWindow, SelectedMarkerBlinks) {
