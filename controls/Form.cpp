@@ -4,12 +4,18 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "model/Preference.h"
 #include "platform/qt/QtServices.h"
 
 namespace yv::controls {
 namespace {
+
+// A title bar's height before the window manager has framed the window, and
+// the width of it that must lie on a screen for the window to be dragged.
+constexpr int kTitleBarHeight = 24;
+constexpr int kTitleGrip = 64;
 
 bool IsInput(QEvent::Type type) {
   switch (type) {
@@ -128,6 +134,45 @@ int Form::ScreenHeightTwips() {
 void Form::PlaceByFormIndex(int formIndex) {
   WindowPlace p = PlaceWindow(formIndex, ScreenWidthTwips(), ScreenHeightTwips(), WidthTwips(), HeightTwips());
   MoveTwips(p.left, p.top);
+  // Before the window is first shown it has no frame yet: its title bar is
+  // taken to be of a common height above the client area.
+  QRect frame(pos(), frameGeometry().size());
+  int title = geometry().top() - frameGeometry().top();
+  if (title <= 0) {
+    title = kTitleBarHeight;
+    frame.setHeight(frame.height() + title);
+  }
+  QList<QRect> screens;
+  if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
+  for (QScreen* s : QGuiApplication::screens())
+    if (s != QGuiApplication::primaryScreen()) screens << s->availableGeometry();
+  const QPoint place = ReachablePlace(frame, title, screens);
+  if (place != frame.topLeft()) move(place);
+}
+
+QPoint Form::ReachablePlace(const QRect& frame, int titleHeight, const QList<QRect>& screens) {
+  if (screens.isEmpty()) return frame.topLeft();
+  const QRect title(frame.topLeft(), QSize(frame.width(), std::max(1, titleHeight)));
+  const int grip = std::min(kTitleGrip, frame.width());
+  for (const QRect& s : screens) {
+    const QRect seen = title & s;
+    if (seen.height() == title.height() && seen.width() >= grip) return frame.topLeft();
+  }
+  QRect target = screens.front();
+  long long most = 0;
+  for (const QRect& s : screens) {
+    const QRect overlap = frame & s;
+    const long long area = static_cast<long long>(overlap.width()) * overlap.height();
+    if (area > most) {
+      most = area;
+      target = s;
+    }
+  }
+  // Left and top edges win over the right and bottom ones when the window
+  // is larger than the screen: the title bar and its close box stay in reach.
+  const int x = std::max(target.left(), std::min(frame.left(), target.right() + 1 - frame.width()));
+  const int y = std::max(target.top(), std::min(frame.top(), target.bottom() + 1 - frame.height()));
+  return {x, y};
 }
 
 void Form::StorePlace(int formIndex) const { StoreWindowPlace(formIndex, LeftTwips(), TopTwips()); }

@@ -3,8 +3,10 @@
 // closes, whatever closes it.
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <string>
 
@@ -40,8 +42,18 @@ class Form : public QWidget {
   static int ScreenWidthTwips();
   static int ScreenHeightTwips();
   // Places the window by the saved position of its form index (centred or
-  // top-left when never placed) and stores it back on unload.
+  // top-left when never placed) and stores it back on unload. A place that
+  // would leave the title bar where it cannot be reached (saved on a larger
+  // screen, or read from a damaged file) is moved so that the window lies
+  // on the available screen; any other place is used exactly as saved.
   void PlaceByFormIndex(int formIndex);
+  // The top-left corner (pixels) for a window whose outer frame would lie at
+  // frame with a title bar titleHeight high, given the available areas of
+  // the screens (the primary one first): frame's own corner when at least a
+  // grip of the title bar lies wholly on one screen, else the corner that
+  // moves the window onto the screen it overlaps most (the primary one when
+  // none) by the least, its top-left corner first when it is larger.
+  static QPoint ReachablePlace(const QRect& frame, int titleHeight, const QList<QRect>& screens);
   void StorePlace(int formIndex) const;
 
   void SetMousePointer(Pointer pointer, const QPixmap& custom = QPixmap());
