@@ -1,6 +1,7 @@
 #include "controls/Control.h"
 
 #include <QCursor>
+#include <QFontInfo>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -15,6 +16,23 @@ QFont DefaultFont() {
   f.setStyleHint(QFont::SansSerif);
   f.setStretch(QFont::Condensed);
   f.setPixelSize(11);
+  return f;
+}
+
+namespace {
+// Below this a caption is no longer readable; it is shown cut instead.
+constexpr int kSmallestPixels = 6;
+}  // namespace
+
+QFont FittingFont(const QFont& chosen, const std::function<bool(const QFont&)>& fits) {
+  if (fits(chosen)) return chosen;
+  QFont f = chosen;
+  const int start = chosen.pixelSize() > 0 ? chosen.pixelSize() : QFontInfo(chosen).pixelSize();
+  for (int px = start - 1; px > kSmallestPixels; --px) {
+    f.setPixelSize(px);
+    if (fits(f)) return f;
+  }
+  f.setPixelSize(kSmallestPixels);
   return f;
 }
 

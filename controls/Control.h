@@ -33,6 +33,10 @@ QFont DefaultFont();
 // inside a mouse-move handler shows without the pointer leaving first.
 void ApplyToolTip(QWidget* widget, const std::string& tip);
 
+// The chosen font, or a smaller size of it, the largest with which fits(font)
+// holds, in whole pixels; 6 pixels, the smallest readable, when none fits.
+QFont FittingFont(const QFont& chosen, const std::function<bool(const QFont&)>& fits);
+
 // Runs a handler if one is assigned. It runs a copy, so a handler that
 // reassigns itself, or deletes the control that owns it, does not pull the
 // function object out from under its own call.
@@ -91,18 +95,23 @@ class Control : public W {
   }
   void SetFocus() { W::setFocus(Qt::OtherFocusReason); }
 
-  bool Bold() const { return W::font().bold(); }
+  // The font the window chose for the control; a control whose caption
+  // must fit its fixed box may show it in a smaller size of that font.
+  bool Bold() const { return ChosenFont().bold(); }
   void SetBold(bool bold) {
-    QFont f = W::font();
+    QFont f = ChosenFont();
     f.setBold(bold);
-    W::setFont(f);
+    SetChosenFont(f);
   }
-  double FontSize() const { return W::font().pointSizeF(); }
+  double FontSize() const { return ChosenFont().pointSizeF(); }
   void SetFontSize(double points) {
-    QFont f = W::font();
+    QFont f = ChosenFont();
     f.setPointSizeF(points);
-    W::setFont(f);
+    SetChosenFont(f);
   }
+
+  virtual QFont ChosenFont() const { return W::font(); }
+  virtual void SetChosenFont(const QFont& font) { W::setFont(font); }
 
   QColor BackColor() const { return W::palette().color(QPalette::Window); }
   virtual void SetBackColor(const QColor& color) {

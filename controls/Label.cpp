@@ -1,10 +1,13 @@
 #include "controls/Label.h"
 
+#include <QFontMetrics>
+
 #include "platform/qt/QtServices.h"
 
 namespace yv::controls {
 
-Label::Label(QWidget* parent, int x, int y, int w, int h, const std::string& caption) : MouseLabel(parent, x, y, w, h) {
+Label::Label(QWidget* parent, int x, int y, int w, int h, const std::string& caption)
+    : MouseLabel(parent, x, y, w, h), chosen_(font()) {
   setTextFormat(Qt::PlainText);
   setWordWrap(true);
   setMargin(0);
@@ -20,6 +23,31 @@ void Label::SetCaption(const std::string& caption) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QChar('\r'), QChar('\n'));
   setText(shown);
+  FitCaption();
+}
+
+void Label::SetChosenFont(const QFont& font) {
+  chosen_ = font;
+  FitCaption();
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+  MouseLabel::resizeEvent(event);
+  FitCaption();
+}
+
+void Label::FitCaption() {
+  const QString shown = text();
+  const QRect box = contentsRect();
+  const QFont fitted = FittingFont(chosen_, [&](const QFont& f) {
+    if (shown.isEmpty()) return true;
+    // Wrapped as the label wraps it; a word longer than the box stays whole
+    // on its line and makes the text wider than the box.
+    const QRect needed = QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 1 << 20),
+                                                      Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+  });
+  if (fitted != font()) setFont(fitted);
 }
 
 void Label::SetAlignment(Align align) {

@@ -1,5 +1,7 @@
 // A label: a caption drawn as plain text (no markup, "&" shown as it is),
-// wrapped at word boundaries inside its fixed box and aligned to its top edge.
+// wrapped at word boundaries inside its fixed box and aligned to its top edge;
+// a caption that does not fit the box so is shown in a smaller size of the
+// font, as large as lets it fit.
 // It has the mouse events of an image box; the windows use Click and
 // MouseMove.
 #pragma once
@@ -28,7 +30,15 @@ class Label : public MouseLabel {
   // Setting a back colour keeps the back style: a transparent label stays transparent.
   void SetBackColor(const QColor& color) override;
 
+  QFont ChosenFont() const override { return chosen_; }
+  void SetChosenFont(const QFont& font) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  void FitCaption();
+  QFont chosen_;
   std::string caption_;
   Align align_ = Align::Left;
   Back back_ = Back::Opaque;
