@@ -18,6 +18,8 @@ Label::Label(QWidget* parent, int x, int y, int w, int h, const std::string& cap
 }
 
 void Label::SetCaption(const std::string& caption) {
+  // Redraws set the same captions again and again; the text and its fit stand.
+  if (caption == caption_) return;
   caption_ = caption;
   QString shown = platform::FromCp1252(caption);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
