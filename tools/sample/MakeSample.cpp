@@ -10,6 +10,8 @@
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "worldeditor/document/YVW_Read.h"
+#include "worldeditor/document/YVW_Write.h"
 
 using namespace yv;
 
@@ -89,73 +91,116 @@ void Ending(int floor) {
   AddLevelEnding();
 }
 
-// The sample world map in the game's world-map format: an island of snow
-// with a trail past the three levels of the set, a message and a teleport.
-std::string WorldMapText() {
-  const int w = 20, h = 15;
-  int tiles[h][w];
-  for (int r = 0; r < h; ++r)
-    for (int c = 0; c < w; ++c) tiles[r][c] = 3;  // water
-  for (int r = 2; r <= 12; ++r)
-    for (int c = 2; c <= 17; ++c) tiles[r][c] = (r * 7 + c * 3) % 11 == 0 ? 2 : 1;
-  for (int c = 3; c <= 16; ++c) tiles[1][c] = 5, tiles[13][c] = 6;
-  for (int r = 3; r <= 11; ++r) tiles[r][1] = 7, tiles[r][18] = 8;
-  tiles[1][2] = 9, tiles[1][17] = 10, tiles[13][2] = 11, tiles[13][17] = 12;
-  tiles[2][1] = 9, tiles[2][18] = 10, tiles[12][1] = 11, tiles[12][18] = 12;
-  tiles[1][1] = 3, tiles[1][18] = 3, tiles[13][1] = 3, tiles[13][18] = 3;
-  for (int c = 4; c <= 14; ++c) tiles[10][c] = 17;
-  tiles[10][3] = 31;
-  tiles[10][15] = 20;
-  for (int r = 5; r <= 9; ++r) tiles[r][15] = 18;
-  tiles[4][15] = 28;
-  tiles[9][3] = 59, tiles[8][3] = 58;  // Zunbo's house
-  tiles[6][6] = 35, tiles[6][7] = 34, tiles[7][9] = 38, tiles[6][10] = 39;
-  tiles[4][12] = 44, tiles[12][8] = 42, tiles[3][4] = 65, tiles[5][2] = 47;
-  tiles[12][16] = 60;
-  auto num = [](int v) { return std::to_string(v); };
-  std::string t;
-  t += ";; Created by Mossdrake YV_Editor\n";
-  t += "(yorvane-worldmap\n";
-  t += "  (properties\n";
-  t += "    (name \"Frostbite Island\")\n";
-  t += "    (music \"snowfields.mod\")\n";
-  t += "    (start_pos_x 4)\n";
-  t += "    (start_pos_y 10))\n";
-  t += "  (tilemap\n";
-  t += "    (width  " + num(w) + ")\n";
-  t += "    (height " + num(h) + ")\n";
-  t += "    (data\n";
-  for (int r = 0; r < h; ++r) {
-    t += "       ";
-    for (int c = 0; c < w; ++c) t += num(tiles[r][c]) + (tiles[r][c] < 10 ? "  " : " ");
-    t += "\n";
+// The sample world map: an island in the fjord, 44 x 22 cells, with every
+// kind of world tile. A trail leads from Zunbo's house past the village, the
+// cave and the keep (the set's three levels), to a signpost and a greeting
+// (map messages), a tower whose teleport reaches the ice palace, and a line
+// of footprints that ends at an invisible teleporter.
+class WorldPainter {
+ public:
+  static constexpr int kWidth = 44, kHeight = 22;
+  WorldPainter() {
+    World.Width = kWidth;
+    World.Height = kHeight;
+    World.Tiles.Create(kWidth, kHeight);
   }
-  t += "       ))\n";
-  t += "(levels\n";
-  auto level = [&](const char* name, int x, int y, const char* extro) {
-    t += std::string("     (level (name \"") + name + "\")\n";
-    t += "           (x  " + num(x) + ")\n";
-    t += "           (y  " + num(y) + ")";
-    if (*extro)
-      t += std::string("\n           (extro-filename \"") + extro + "\"))\n";
-    else
-      t += ")\n";
-  };
-  level("frostbite/level1.yvl", 7, 10, "");
-  level("frostbite/level2.yvl", 12, 10, "");
-  level("frostbite/level3.yvl", 15, 4, "frostbite/ending.txt");
-  t += "     (level  (map-message \"The keep lies to the north.\")\n";
-  t += "           (x 15)\n";
-  t += "           (y 7)\n";
-  t += "           (apply-action-up #t)\n";
-  t += ")\n";
-  t += "     (level            (x 16)\n";
-  t += "           (y 12)\n";
-  t += "           (teleport-message \"Across the ice!\")\n";
-  t += "           (dest_x 4)\n";
-  t += "           (dest_y 3))\n";
-  t += "      ))\n";
-  return t;
+  void Set(int c, int r, int tile) { World.Tiles.Set(c, r, static_cast<int16_t>(tile)); }
+  void Fill(int c0, int r0, int c1, int r1, int tile) {
+    for (int c = c0; c <= c1; ++c)
+      for (int r = r0; r <= r1; ++r) Set(c, r, tile);
+  }
+  // Water in a frame of land: the coast tiles facing it all round.
+  void Lake(int c0, int r0, int c1, int r1) {
+    Fill(c0, r0, c1, r1, 3);
+    Fill(c0, r0 - 1, c1, r0 - 1, 6);
+    Fill(c0, r1 + 1, c1, r1 + 1, 5);
+    Fill(c0 - 1, r0, c0 - 1, r1, 8);
+    Fill(c1 + 1, r0, c1 + 1, r1, 7);
+    Set(c0 - 1, r0 - 1, 16), Set(c1 + 1, r0 - 1, 15), Set(c0 - 1, r1 + 1, 14), Set(c1 + 1, r1 + 1, 13);
+  }
+};
+
+WorldLink& NewLink(int x, int y, int type) {
+  AddInNewLink(static_cast<int16_t>(x), static_cast<int16_t>(y));
+  WorldLink& link = World.Links.back();
+  link.LinkType = static_cast<int16_t>(type);
+  return link;
+}
+
+void MakeSampleWorld() {
+  ResetWorldData();
+  World.Comments[0] = ";; Frostbite Fjord: the world map of the sample level set";
+  World.Name = "Frostbite Fjord";
+  World.Music = "snowfields.mod";
+  WorldPainter m;
+
+  // The sea, deep at the edges, and the island with its coast.
+  m.Fill(0, 0, 43, 21, 3);
+  m.Fill(0, 0, 43, 0, 4), m.Fill(0, 21, 43, 21, 4), m.Fill(0, 0, 0, 21, 4), m.Fill(43, 0, 43, 21, 4);
+  for (int c = 2; c <= 41; ++c)
+    for (int r = 2; r <= 19; ++r) m.Set(c, r, (c * 7 + r * 3) % 5 == 0 ? 2 : 1);
+  m.Fill(3, 2, 40, 2, 5), m.Fill(3, 19, 40, 19, 6), m.Fill(2, 3, 2, 18, 7), m.Fill(41, 3, 41, 18, 8);
+  m.Set(2, 2, 9), m.Set(41, 2, 10), m.Set(2, 19, 11), m.Set(41, 19, 12);
+  m.Set(15, 1, 64), m.Set(30, 20, 60), m.Set(41, 7, 47);
+  m.Fill(28, 3, 31, 5, 71);
+
+  // The bay with its pier, a boat and a floe.
+  m.Lake(33, 14, 36, 16);
+  m.Set(36, 13, 66), m.Set(35, 15, 64), m.Set(34, 16, 60);
+
+  // Mountains in the north-west: the big 3 x 3 one and its neighbours.
+  for (int i = 0; i < 9; ++i) m.Set(6 + i % 3, 3 + i / 3, 49 + i);
+  m.Set(10, 3, 39), m.Set(4, 4, 38), m.Set(10, 6, 38), m.Set(5, 6, 40), m.Set(11, 5, 41);
+  // The forest, the rivers, the frozen lake with its fishing hole.
+  const int forest[][3] = {{14, 3, 35}, {15, 3, 35}, {16, 3, 36}, {14, 4, 34}, {15, 4, 35},
+                           {16, 4, 36}, {17, 4, 34}, {15, 5, 37}, {17, 6, 34}, {13, 7, 36}};
+  for (const auto& t : forest) m.Set(t[0], t[1], t[2]);
+  m.Fill(22, 3, 22, 14, 67), m.Fill(21, 15, 23, 16, 69), m.Set(22, 16, 63);
+  m.Fill(3, 17, 16, 17, 68);
+
+  // Zunbo's house, where the player starts.
+  m.Set(4, 8, 58), m.Set(4, 9, 59);
+  World.StartX = 4;
+  World.StartY = 9;
+
+  // The trails.
+  m.Set(4, 10, 18), m.Set(4, 11, 19);
+  m.Fill(5, 11, 35, 11, 17);
+  m.Set(8, 11, 24), m.Set(12, 11, 24), m.Set(20, 11, 23), m.Set(22, 11, 32), m.Set(26, 11, 27), m.Set(36, 11, 26);
+  // A loop round the snowman and his flag.
+  m.Set(8, 12, 18), m.Set(6, 13, 21), m.Set(7, 13, 17), m.Set(8, 13, 23), m.Set(9, 13, 22);
+  m.Set(6, 14, 18), m.Set(7, 14, 65), m.Set(8, 14, 70), m.Set(9, 14, 18);
+  m.Set(6, 15, 19), m.Fill(7, 15, 8, 15, 17), m.Set(9, 15, 20);
+  // South over the river bridge to the village.
+  m.Fill(12, 12, 12, 16, 18), m.Set(12, 17, 33), m.Set(12, 18, 43);
+  // North to the signpost, the keep and the tower.
+  m.Fill(20, 8, 20, 10, 18), m.Set(20, 7, 29), m.Set(20, 6, 62);
+  m.Fill(26, 7, 26, 10, 18), m.Set(26, 6, 29), m.Set(26, 5, 44);
+  m.Fill(36, 9, 36, 10, 18), m.Set(36, 8, 29), m.Set(36, 7, 45), m.Set(36, 12, 28);
+  // South to the cave and the igloo.
+  m.Fill(26, 12, 26, 13, 18), m.Set(26, 14, 25), m.Fill(27, 14, 29, 14, 17), m.Set(30, 14, 31), m.Set(31, 14, 46);
+  m.Fill(26, 15, 26, 17, 18), m.Set(26, 18, 20), m.Fill(20, 18, 25, 18, 17), m.Set(19, 18, 30), m.Set(18, 18, 42);
+  // Footprints leading off the trail, and the ice palace across the island.
+  m.Set(14, 12, 61), m.Set(15, 13, 61), m.Set(16, 14, 61), m.Set(17, 15, 61);
+  m.Set(39, 4, 48), m.Set(38, 16, 41);
+
+  NewLink(12, 18, 2).LevelLinkName = "frostbite/level1.yvl";
+  NewLink(31, 14, 2).LevelLinkName = "frostbite/level2.yvl";
+  WorldLink& keep = NewLink(26, 5, 2);
+  keep.LevelLinkName = "frostbite/level3.yvl";
+  keep.ExtroFile = LevelsDir + "\\frostbite_ending.txt";
+  WorldLink& welcome = NewLink(4, 10, 3);
+  welcome.Message = "Welcome to Frostbite Fjord! Follow the trail east.";
+  welcome.ApplyLeft = "f", welcome.ApplyRight = "t", welcome.ApplyUp = "f", welcome.ApplyDown = "t";
+  WorldLink& sign = NewLink(20, 6, 3);
+  sign.Message = "North: Frost Keep. East: the tower. Mind the thin ice!";
+  sign.ApplyUp = "t", sign.ApplyDown = "f";
+  WorldLink& tower = NewLink(36, 7, 4);
+  tower.Message = "The tower's old magic carries you to the ice palace.";
+  tower.DestX = 39, tower.DestY = 5;
+  WorldLink& hidden = NewLink(17, 15, 5);
+  hidden.Invisible = "t";
+  hidden.DestX = 38, hidden.DestY = 17;
 }
 
 bool Write(const std::string& path) {
@@ -273,8 +318,7 @@ int main(int argc, char** argv) {
   Ending(21);
   ok &= Write(set + "\\level3.yvl");
 
-  CurrentSubset = {"", "Frostbite Fjord",
-                   "Three levels along the frozen fjord: the shore, the cavern and the keep."};
+  CurrentSubset = {"", "Frostbite Fjord", "Three levels along the frozen fjord: the shore, the cavern and the keep."};
   ok &= WriteInfoFile(set + "\\info");
 
   // Two single levels in the game's own levels folder.
@@ -297,7 +341,12 @@ int main(int argc, char** argv) {
   ok &= Write(LevelsDir + "\\level2.yvl");
 
   platform::Fs().MakeFolder(WorldMapsDir);
-  ok &= platform::Fs().ReplaceWholeFile(WorldMapsDir + "\\frostbite.yvwm", WorldMapText());
+  MakeSampleWorld();
+  const std::string worldMap = WorldMapsDir + "\\frostbite.yvwm";
+  ok &= BuildWorldText() && WriteWorldFile(worldMap);
+  std::printf("wrote %s\n", worldMap.c_str());
+  ok &= platform::Fs().ReplaceWholeFile(LevelsDir + "\\frostbite_ending.txt",
+                                        "The keep has fallen and the fjord is free.\nZunbo sails home.\n");
 
   // A few music file names.
   for (const char* name : {"fortress2.mod", "icecave.mod", "castle.mod", "snowfields.mod"})
@@ -309,6 +358,7 @@ int main(int argc, char** argv) {
     platform::SetProgramFolder(platform::ToWindowsPath(argv[2]));
     Pref = PreferenceRecord{};
     Pref.LastLevelFile = set + "\\level1.yvl";
+    Pref.LastWorldMapFile = worldMap;
     Pref.SavedTile = 34;
     Pref.SavedLayer = 1;
     Pref.ShowGrid = 1;
