@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
+#include "model/General.h"
 #include "model/Preference.h"
 #include "platform/qt/QtServices.h"
 
@@ -86,15 +88,90 @@ void Form::Show() {
 void Form::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  // A dialog never outlives the window it was shown over; finding its owner
+  // gone, it leaves the owner alone.
+  std::vector<QPointer<Form>> owned;
+  owned.swap(owned_);
+  for (auto it = owned.rbegin(); it != owned.rend(); ++it)
+    if (*it) (*it)->Unload();
   if (loaded_) Form_Unload();
+  ReleaseOwner();
+  if (endsWait_) DialogDone = true;
   hide();
   deleteLater();
+}
+
+bool Form::Close() {
+  if (unloaded_) return true;
+  if (!Form_QueryUnload()) return false;
+  Unload();
+  return true;
 }
 
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();  // the window goes away through Unload, never by Qt alone
   if (!formEnabled_) return;  // a disabled window cannot be closed by the user
-  Unload();
+  Close();
+}
+
+// ---------------------------------------------------------------- owner
+
+void Form::ShowOver(Form* owner, OwnerUse use, bool endsWait) {
+  endsWait_ = endsWait;
+  if (owner && !owner->IsUnloaded()) {
+    owner_ = owner;
+    ownerUse_ = use;
+    std::erase_if(owner->owned_, [](const QPointer<Form>& w) { return !w || w->IsUnloaded(); });
+    owner->owned_.emplace_back(this);
+    // Held before the load: the loads run the event pump (the level text
+    // window builds its text), and the owner must not take a command then.
+    if (use != OwnerUse::LeaveEnabled) {
+      ownerHeld_ = true;
+      if (use == OwnerUse::DisableWithHourglass) owner->SetMousePointer(Pointer::Hourglass);
+      owner->SetFormEnabled(false);
+    }
+    // A dialog window with a transient parent: the window manager keeps it
+    // above the owner, also when a click on the disabled owner raises it
+    // (a plain top-level window would disappear behind the owner and leave
+    // the program looking frozen).
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+  }
+  Load();
+  if (unloaded_) return;  // Form_Load may have unloaded the window again
+  // The native windows are made only now, after Form_Load has placed this
+  // one by its size, and before it is shown: the window manager reads the
+  // transient parent when the window is mapped.
+  if (Form* owner = Owner()) {
+    owner->winId();
+    winId();
+    windowHandle()->setTransientParent(owner->windowHandle());
+  }
+  show();
+}
+
+Form* Form::Owner() const {
+  Form* owner = owner_.data();
+  return owner && !owner->IsUnloaded() ? owner : nullptr;
+}
+
+bool Form::HoldsOwnerInput() const { return ownerHeld_ && ownerUse_ != OwnerUse::LeaveEnabled; }
+bool Form::HoldsOwnerPointer() const { return ownerHeld_ && ownerUse_ == OwnerUse::DisableWithHourglass; }
+
+void Form::ReleaseOwner() {
+  if (!ownerHeld_) return;
+  const bool pointer = HoldsOwnerPointer();
+  ownerHeld_ = false;
+  Form* owner = Owner();
+  if (!owner) return;
+  // Another window open over the same owner may still hold it.
+  bool inputHeld = false, pointerHeld = false;
+  for (const QPointer<Form>& other : owner->owned_) {
+    if (!other || other->IsUnloaded()) continue;
+    inputHeld = inputHeld || other->HoldsOwnerInput();
+    pointerHeld = pointerHeld || other->HoldsOwnerPointer();
+  }
+  if (!inputHeld) owner->SetFormEnabled(true);
+  if (pointer && !pointerHeld) owner->SetMousePointer(Pointer::Default);
 }
 
 void Form::SetFormEnabled(bool enabled) {

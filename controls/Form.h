@@ -1,6 +1,11 @@
 // A window of the program: fixed client area in pixels, its place on the
 // screen in twips, Form_Load when it is loaded and Form_Unload whenever it
 // closes, whatever closes it.
+//
+// A dialog is shown over the window that opens it, its owner (see
+// ShowOver, and Dialog.h for the openers): it stays above the owner while
+// it is open, may hold the owner's input and pointer until it unloads, and
+// never outlives the owner.
 #pragma once
 
 #include <QList>
@@ -9,10 +14,18 @@
 #include <QRect>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace yv::controls {
 
 enum class Pointer { Default, Hourglass, Custom };
+
+// What a window shown over its owner does to the owner while it is open.
+enum class OwnerUse {
+  LeaveEnabled,          // the owner goes on taking input
+  Disable,               // the owner takes no input until this window unloads
+  DisableWithHourglass,  // the same, and the owner shows the hourglass meanwhile
+};
 
 class Form : public QWidget {
   Q_OBJECT
@@ -24,8 +37,32 @@ class Form : public QWidget {
   void Load();
   void Show();
   // Runs Form_Unload (once), hides the window and deletes it once control
-  // has gone back to the event loop. Every way of closing comes here.
+  // has gone back to the event loop. Every way of closing comes here. The
+  // windows shown over this one unload first; then, after Form_Unload, the
+  // owner is given back (ReleaseOwner) and a waited-for window sets DialogDone.
   void Unload();
+  // A close the user asks for (the close box; a window's own exit command):
+  // Form_QueryUnload may refuse it, and the window then stays as it is.
+  // True when the window has unloaded.
+  bool Close();
+
+  // Shows the window modeless over owner (loading it first) and keeps it
+  // above owner, as a transient window of it, for as long as it is open.
+  // With OwnerUse::Disable or DisableWithHourglass the owner is held from
+  // here until ReleaseOwner. endsWait: the window's unload sets DialogDone,
+  // which ends the caller's WaitForDialog. A null owner just shows the window.
+  void ShowOver(Form* owner, OwnerUse use, bool endsWait = false);
+  // The unload of this window sets DialogDone (see ShowOver).
+  void EndWaitOnUnload() { endsWait_ = true; }
+  // The window this one was shown over while that one is still loaded;
+  // nullptr when there is none or it has unloaded.
+  Form* Owner() const;
+  // Gives the owner back: enabled again and its pointer reset, where
+  // ShowOver took them and no other window shown over it still holds them.
+  // Unload runs it after Form_Unload; a window calls it itself where its
+  // unload must go on with an enabled owner. Does nothing the second time,
+  // or when the owner has closed.
+  void ReleaseOwner();
   bool IsLoaded() const { return loaded_ && !unloaded_; }
   bool IsUnloaded() const { return unloaded_; }
 
@@ -72,13 +109,25 @@ class Form : public QWidget {
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
+  // Asked by Close before anything else happens; false keeps the window
+  // open (Form_Unload does not run).
+  virtual bool Form_QueryUnload() { return true; }
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  bool HoldsOwnerInput() const;
+  bool HoldsOwnerPointer() const;
+
   bool loaded_ = false;
   bool unloaded_ = false;
   Pointer pointer_ = Pointer::Default;
   bool formEnabled_ = true;
+
+  QPointer<Form> owner_;
+  OwnerUse ownerUse_ = OwnerUse::LeaveEnabled;
+  bool ownerHeld_ = false;  // the owner is held by this window and not yet given back
+  bool endsWait_ = false;
+  std::vector<QPointer<Form>> owned_;  // the windows shown over this one
 };
 
 }  // namespace yv::controls

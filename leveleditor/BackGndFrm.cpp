@@ -1,7 +1,6 @@
 #include "leveleditor/BackGndFrm.h"
 
-#include <QPointer>
-
+#include "controls/Dialog.h"
 #include "leveleditor/VarsFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
@@ -11,8 +10,6 @@
 
 namespace yv {
 namespace {
-
-QPointer<BackGndFrm> g_instance;
 
 // A picture file through the program's file system; a null picture when the
 // file cannot be read or holds no picture Qt knows.
@@ -58,21 +55,14 @@ BackGndFrm::BackGndFrm() : Form(392, 217) {
 
 BackGndFrm::~BackGndFrm() = default;
 
-BackGndFrm* BackGndFrm::Instance() {
-  BackGndFrm* frm = g_instance.data();
-  return frm && !frm->IsUnloaded() ? frm : nullptr;
-}
+BackGndFrm* BackGndFrm::Instance() { return OpenDialog<BackGndFrm>(); }
 
 void BackGndFrm::Form_Load() {
   PlaceByFormIndex(kFormBackGndFrm);
   ImageFiles->SetPath(BackgroundDir);
 }
 
-void BackGndFrm::Form_Unload() {
-  StorePlace(kFormBackGndFrm);
-  DialogDone = true;
-  if (VarsFrm* vars = VarsFrm::Instance()) vars->SetFormEnabled(true);
-}
+void BackGndFrm::Form_Unload() { StorePlace(kFormBackGndFrm); }
 
 void BackGndFrm::ImageFiles_Click() {
   SelectedFile = ImageFiles->SelectedName();
@@ -95,14 +85,9 @@ void BackGndFrm::OKCmd_Click() {
 void BackGndFrm::CancelCmd_Click() { Unload(); }
 
 void OpenBackGndFrm() {
-  if (BackGndFrm* open = BackGndFrm::Instance()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* frm = new BackGndFrm();
-  g_instance = frm;
-  frm->Show();
+  // Over the level variables dialog, which takes no input until the picker
+  // unloads; the unload also ends the dialog's wait.
+  ShowDialog<BackGndFrm>({VarsFrm::Instance(), OwnerUse::Disable, true});
 }
 
 }  // namespace yv

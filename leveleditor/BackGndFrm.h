@@ -41,7 +41,8 @@ class BackGndFrm : public controls::Form {
   void Form_Unload() override;
 };
 
-// Loads the picker and shows it without waiting (the caller waits on DialogDone).
+// Loads the picker and shows it over the level variables dialog without
+// waiting; its unload sets DialogDone (the caller waits with WaitForDialog).
 void OpenBackGndFrm();
 
 }  // namespace yv

@@ -1,7 +1,6 @@
 #include "leveleditor/HelpFrm.h"
 
-#include <QPointer>
-
+#include "controls/Dialog.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -14,7 +13,6 @@
 
 namespace yv {
 namespace {
-QPointer<HelpFrm> g_instance;
 const QColor kGreen(0, 128, 0);
 }  // namespace
 
@@ -41,10 +39,7 @@ HelpFrm::HelpFrm() : Form(608, 485) {
 
 HelpFrm::~HelpFrm() = default;
 
-HelpFrm* HelpFrm::Instance() {
-  HelpFrm* frm = g_instance.data();
-  return frm && !frm->IsUnloaded() ? frm : nullptr;
-}
+HelpFrm* HelpFrm::Instance() { return OpenDialog<HelpFrm>(); }
 
 void HelpFrm::Form_Load() {
   Updating = true;
@@ -91,29 +86,8 @@ void HelpFrm::CloseCmd_Click() {
   Unload();
 }
 
-void HelpFrm::Form_Unload() {
-  StorePlace(kFormHelpFrm);
-  if (MainFrm* main = mainGone_ ? nullptr : MainFrm::Instance()) main->SetFormEnabled(true);
-}
+void HelpFrm::Form_Unload() { StorePlace(kFormHelpFrm); }
 
-void HelpFrm::CloseForMainWindow() {
-  mainGone_ = true;
-  Unload();
-}
-
-void OpenHelpFrm() {
-  if (HelpFrm* open = HelpFrm::Instance()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* frm = new HelpFrm();
-  g_instance = frm;
-  // The window belongs to the main window and never outlives it.
-  if (MainFrm* main = MainFrm::Instance())
-    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
-  frm->Show();
-}
-
+void OpenHelpFrm() { ShowDialog<HelpFrm>({MainFrm::Instance(), OwnerUse::Disable}); }
 
 }  // namespace yv

@@ -31,16 +31,11 @@ class HelpFrm : public controls::Form {
   void SaveHelpCmd_Click();
   void HelpBox_Change();
 
-  // Unloads the window because the main window is going away; the unload
-  // then leaves the main window alone.
-  void CloseForMainWindow();
-
  protected:
   void Form_Load() override;
   void Form_Unload() override;
 
  private:
-  bool mainGone_ = false;
   void LoadHelpFile();
 };
 

@@ -1,6 +1,5 @@
 #include "leveleditor/MainFrm.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPainter>
 
@@ -375,14 +374,10 @@ void MainFrm::Form_Unload() {
   SavePreferences();
 }
 
-void MainFrm::closeEvent(QCloseEvent* event) {
+bool MainFrm::Form_QueryUnload() {
   // While "Create Set" waits for its dialog the window stays enabled, but it
   // must not go away under the waiting command.
-  if (creatingSet_) {
-    event->ignore();
-    return;
-  }
-  Form::closeEvent(event);
+  return !creatingSet_;
 }
 
 // ---------------------------------------------------------------- view options

@@ -204,7 +204,7 @@ class MainFrm : public controls::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
-  void closeEvent(QCloseEvent* event) override;
+  bool Form_QueryUnload() override;
 
  private:
   void BuildControls();

@@ -75,10 +75,7 @@ void MainFrm::BGImg_MouseDown(int index, int button, int, int, int) {
   DelBadGuyCmd->SetVisible(true);
   EditMode = kModeBadGuyList;
   ModeOption[kModeBadGuyList]->SetValue(true);
-  if (button == 2) {
-    SetFormEnabled(false);
-    OpenZBGEditFrm();
-  }
+  if (button == 2) OpenZBGEditFrm();
   UpdateDisplay();
 }
 

@@ -63,30 +63,22 @@ void MainFrm::TB_ButtonClick(int index) {
       SaveLevelDialog();
       break;
     case 10:
-      SetMousePointer(controls::Pointer::Hourglass);
-      SetFormEnabled(false);
       OpenVarsFrm();
       break;
     case 11:
       // The window builds the level text as it opens; while a save is
       // building its text, a second build has to wait for another click.
       if (BuildInProgress()) break;
-      SetMousePointer(controls::Pointer::Hourglass);
       OpenZunboTextFrm();
-      SetFormEnabled(false);
       break;
     case 13:
       // The world editor is not part of this program yet.
       break;
     case 15:
-      SetFormEnabled(false);
       OpenHelpFrm();
       break;
     case 17:
-      // Refused while "Create Set" waits for its dialog: the waiting command
-      // still needs the window.
-      if (creatingSet_) break;
-      Unload();
+      Close();  // refused while "Create Set" waits for its dialog
       break;
     default:
       break;  // separators and unknown buttons
@@ -105,8 +97,6 @@ void MainFrm::CreateLevelCommand() {
     return;
   }
   UpdateDisplay();
-  SetMousePointer(controls::Pointer::Hourglass);
-  SetFormEnabled(false);
   OpenVarsFrm();
 }
 
@@ -243,8 +233,6 @@ void MainFrm::CreateLevelSet() {
     return;
   }
   UpdateDisplay();
-  SetMousePointer(controls::Pointer::Hourglass);
-  SetFormEnabled(false);
   OpenVarsFrm();
 }
 

@@ -1,7 +1,6 @@
 #include "leveleditor/NewInfoFrm.h"
 
-#include <QPointer>
-
+#include "controls/Dialog.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -11,7 +10,6 @@
 
 namespace yv {
 namespace {
-QPointer<NewInfoFrm> g_instance;
 const QColor kBlue(0, 0, 255);
 const QColor kCyan(0, 255, 255);
 }  // namespace
@@ -41,10 +39,7 @@ NewInfoFrm::NewInfoFrm() : Form(360, 97) {
 
 NewInfoFrm::~NewInfoFrm() = default;
 
-NewInfoFrm* NewInfoFrm::Instance() {
-  NewInfoFrm* frm = g_instance.data();
-  return frm && !frm->IsUnloaded() ? frm : nullptr;
-}
+NewInfoFrm* NewInfoFrm::Instance() { return OpenDialog<NewInfoFrm>(); }
 
 void NewInfoFrm::Form_Load() {
   PlaceByFormIndex(kFormNewInfoFrm);
@@ -53,12 +48,7 @@ void NewInfoFrm::Form_Load() {
   UpdateInfoDisplay();
 }
 
-void NewInfoFrm::Form_Unload() {
-  StorePlace(kFormNewInfoFrm);
-  // Ends the wait of ShowNewInfoDialog, whichever way the dialog closed. The
-  // main window stayed enabled all along: there is nothing to enable.
-  DialogDone = true;
-}
+void NewInfoFrm::Form_Unload() { StorePlace(kFormNewInfoFrm); }
 
 void NewInfoFrm::UpdateInfoDisplay() {
   TitleBox->SetText(NewSubset.Title);
@@ -84,25 +74,15 @@ void NewInfoFrm::CreateCmd_Click() {
   Unload();
 }
 
-void NewInfoFrm::CloseForMainWindow() { Unload(); }
-
 void NewInfoFrm::CancelCmd_Click() {
   NewInfoResult = false;
   Unload();
 }
 
 void OpenNewInfoFrm() {
-  if (NewInfoFrm* open = NewInfoFrm::Instance()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* frm = new NewInfoFrm();
-  g_instance = frm;
-  // The dialog never outlives the main window whose command waits for it.
-  if (MainFrm* main = MainFrm::Instance())
-    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
-  frm->Show();
+  // The main window stays enabled while "Create Set" waits for the dialog;
+  // the dialog's unload, whichever way it closes, ends that wait.
+  ShowDialog<NewInfoFrm>({MainFrm::Instance(), OwnerUse::LeaveEnabled, true});
 }
 
 

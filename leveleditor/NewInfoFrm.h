@@ -31,10 +31,6 @@ class NewInfoFrm : public controls::Form {
   void CreateCmd_Click();
   void CancelCmd_Click();
 
-  // Unloads the dialog because the main window is going away (the wait for
-  // it then ends as after Cancel).
-  void CloseForMainWindow();
-
  protected:
   void Form_Load() override;
   void Form_Unload() override;

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "controls/Dialog.h"
 #include "leveleditor/BackGndFrm.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
@@ -14,8 +15,6 @@
 
 namespace yv {
 namespace {
-
-QPointer<VarsFrm> g_instance;
 
 const QColor kOlive(128, 128, 0);
 const QColor kYellow(255, 255, 0);
@@ -64,10 +63,7 @@ VarsFrm::VarsFrm() : Form(450, 354) {
 
 VarsFrm::~VarsFrm() = default;
 
-VarsFrm* VarsFrm::Instance() {
-  VarsFrm* frm = g_instance.data();
-  return frm && !frm->IsUnloaded() ? frm : nullptr;
-}
+VarsFrm* VarsFrm::Instance() { return OpenDialog<VarsFrm>(); }
 
 // ---------------------------------------------------------------- layout
 
@@ -225,19 +221,10 @@ void VarsFrm::Form_Load() {
 
 void VarsFrm::Form_Unload() {
   StorePlace(kFormVarsFrm);
-  if (MainFrm* main = mainGone_ ? nullptr : MainFrm::Instance()) {
-    main->SetFormEnabled(true);
-    main->SetMousePointer(Pointer::Default);
-  }
   if (Trim(Pref.DefaultAuthor).empty()) Pref.DefaultAuthor = Level.Author;
 }
 
 void VarsFrm::CloseCmd_Click() { Unload(); }
-
-void VarsFrm::CloseForMainWindow() {
-  mainGone_ = true;
-  Unload();
-}
 
 // ---------------------------------------------------------------- display
 
@@ -477,14 +464,10 @@ void VarsFrm::MusicBox_Click() {
 
 void VarsFrm::ChooseBackground() {
   QPointer<VarsFrm> self(this);
-  // Only the picker takes input while it is open: the main window is
-  // disabled already, this dialog is disabled here and enabled again by the
-  // picker's unload.
-  SetFormEnabled(false);
+  // Only the picker takes input while it is open: the main window is held
+  // by this dialog, and this dialog by the picker until it unloads.
   bool waited = WaitForDialog([] { OpenBackGndFrm(); });
-  if (!self) return;
-  SetFormEnabled(true);  // also when the wait was refused and no picker opened
-  if (!waited || IsUnloaded()) return;
+  if (!self || !waited || IsUnloaded()) return;
   BackgroundBox->SetCaption(Level.Background);
 }
 
@@ -511,19 +494,10 @@ void VarsFrm::ChooseMusic() {
 // ---------------------------------------------------------------- opener
 
 void OpenVarsFrm() {
-  if (VarsFrm* open = VarsFrm::Instance()) {
-    // Already open (a level created while it was up): show the new values.
-    open->UpdateVarsDisplay();
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* frm = new VarsFrm();
-  g_instance = frm;
-  // The dialog belongs to the main window and never outlives it.
-  if (MainFrm* main = MainFrm::Instance())
-    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
-  frm->Show();
+  bool wasOpen = false;
+  VarsFrm* frm = ShowDialog<VarsFrm>({MainFrm::Instance(), OwnerUse::DisableWithHourglass}, &wasOpen);
+  // Already open (a level created while it was up): show the new values.
+  if (frm && wasOpen) frm->UpdateVarsDisplay();
 }
 
 

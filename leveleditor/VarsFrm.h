@@ -121,16 +121,11 @@ class VarsFrm : public controls::Form {
   void ChooseBackground();
   void ChooseMusic();
 
-  // Unloads the dialog because the main window is going away; the unload
-  // then leaves the main window alone.
-  void CloseForMainWindow();
-
  protected:
   void Form_Load() override;
   void Form_Unload() override;
 
  private:
-  bool mainGone_ = false;
   void BuildControls();
   void WireHandlers();
 };

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "controls/Dialog.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -13,10 +14,6 @@
 #include "platform/Ui.h"
 
 namespace yv {
-namespace {
-QPointer<ZunboTextFrm> g_instance;
-}
-
 using namespace controls;
 
 ZunboTextFrm::ZunboTextFrm() : Form(749, 430) {
@@ -39,10 +36,7 @@ ZunboTextFrm::ZunboTextFrm() : Form(749, 430) {
 
 ZunboTextFrm::~ZunboTextFrm() = default;
 
-ZunboTextFrm* ZunboTextFrm::Instance() {
-  ZunboTextFrm* frm = g_instance.data();
-  return frm && !frm->IsUnloaded() ? frm : nullptr;
-}
+ZunboTextFrm* ZunboTextFrm::Instance() { return OpenDialog<ZunboTextFrm>(); }
 
 void ZunboTextFrm::Form_Load() {
   PlaceByFormIndex(kFormZunboTextFrm);
@@ -64,18 +58,9 @@ void ZunboTextFrm::Form_Load() {
 void ZunboTextFrm::Form_Unload() {
   StorePlace(kFormZunboTextFrm);
   Pref.LastInfoFile = InfoPath;
-  if (MainFrm* main = mainGone_ ? nullptr : MainFrm::Instance()) {
-    main->SetFormEnabled(true);
-    main->SetMousePointer(Pointer::Default);
-  }
 }
 
 void ZunboTextFrm::CloseCmd_Click() { Unload(); }
-
-void ZunboTextFrm::CloseForMainWindow() {
-  mainGone_ = true;
-  Unload();
-}
 
 void ZunboTextFrm::InfoNameBox_Click() {
   platform::CommonDialog fallback;
@@ -109,18 +94,9 @@ void ZunboTextFrm::WriteInfoCmd_Click() {
 }
 
 void OpenZunboTextFrm() {
-  if (ZunboTextFrm* open = ZunboTextFrm::Instance()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* frm = new ZunboTextFrm();
-  g_instance = frm;
-  // The window belongs to the main window and never outlives it.
-  if (MainFrm* main = MainFrm::Instance())
-    QObject::connect(main, &QObject::destroyed, frm, [frm] { frm->CloseForMainWindow(); });
-  frm->Show();
+  // The main window is held from before the load on: the load builds the
+  // level text and runs the event pump meanwhile.
+  ShowDialog<ZunboTextFrm>({MainFrm::Instance(), OwnerUse::DisableWithHourglass});
 }
-
 
 }  // namespace yv

@@ -38,16 +38,9 @@ class ZunboTextFrm : public controls::Form {
   void InfoNameBox_Click();
   void WriteInfoCmd_Click();
 
-  // Unloads the window because the main window is going away; the unload
-  // then leaves the main window alone.
-  void CloseForMainWindow();
-
  protected:
   void Form_Load() override;
   void Form_Unload() override;
-
- private:
-  bool mainGone_ = false;
 };
 
 }  // namespace yv

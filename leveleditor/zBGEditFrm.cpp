@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "controls/Dialog.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -19,8 +20,6 @@ namespace yv {
 using namespace controls;
 
 namespace {
-
-QPointer<zBGEditFrm> g_instance;
 
 const QColor kYellow(255, 255, 0);
 const QColor kGreenText(0, 255, 0);
@@ -131,7 +130,7 @@ zBGEditFrm::zBGEditFrm() : Form(284, 164) {
 
 zBGEditFrm::~zBGEditFrm() = default;
 
-zBGEditFrm* zBGEditFrm::Instance() { return g_instance.data(); }
+zBGEditFrm* zBGEditFrm::Instance() { return OpenDialog<zBGEditFrm>(); }
 
 void zBGEditFrm::Form_Load() {
   SetCaption("BadGuy Properties");
@@ -145,10 +144,7 @@ void zBGEditFrm::Form_Load() {
   UpdateBadGuyDisplay();
 }
 
-void zBGEditFrm::Form_Unload() {
-  StorePlace(kFormZBGEditFrm);
-  if (MainFrm* frm = MainFrm::Instance()) frm->SetFormEnabled(true);
-}
+void zBGEditFrm::Form_Unload() { StorePlace(kFormZBGEditFrm); }
 
 void zBGEditFrm::UpdateBadGuyDisplay() {
   const bool wasUpdating = Updating;
@@ -198,13 +194,9 @@ void zBGEditFrm::zBGYScroll_Change() { MoveObjectY(); }
 void zBGEditFrm::zBGYScroll_Scroll() { MoveObjectY(); }
 
 void OpenZBGEditFrm() {
-  if (zBGEditFrm* open = zBGEditFrm::Instance(); open && !open->IsUnloaded()) {
-    open->UpdateBadGuyDisplay();
-    open->raise();
-    return;
-  }
-  g_instance = new zBGEditFrm();
-  g_instance->Show();
+  bool wasOpen = false;
+  zBGEditFrm* frm = ShowDialog<zBGEditFrm>({MainFrm::Instance(), OwnerUse::Disable}, &wasOpen);
+  if (frm && wasOpen) frm->UpdateBadGuyDisplay();
 }
 
 
