@@ -1,5 +1,6 @@
 #include "controls/CheckBox.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -27,6 +28,11 @@ void CheckBox::resizeEvent(QResizeEvent* event) {
   LayOutCaption();
 }
 
+void CheckBox::changeEvent(QEvent* event) {
+  QCheckBox::changeEvent(event);
+  if (event->type() == QEvent::FontChange) LayOutCaption();
+}
+
 void CheckBox::LayOutCaption() {
   QString text = platform::FromCp1252(caption_);
   QFontMetrics fm(font());
@@ -35,7 +41,9 @@ void CheckBox::LayOutCaption() {
   int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
                   style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
   int room = width() - indicator;
-  if (height() < 2 * fm.height() || room <= 0 || fm.horizontalAdvance(text) <= room) {
+  // Half a line to spare is enough: a bold two-line caption fits a box a
+  // pixel or two short of two full lines.
+  if (2 * height() < 3 * fm.height() || room <= 0 || fm.horizontalAdvance(text) <= room) {
     setText(text);
     return;
   }

@@ -31,9 +31,12 @@ class CheckBox : public Control<QCheckBox> {
   // Qt takes only the mark and the caption's text for the button; the whole box is.
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;  // a new font lays the caption out again
 
  private:
-  // A box tall enough for several lines wraps its caption at word breaks.
+  // A box taller than one line wraps a caption too wide for it at word
+  // breaks, as many lines as the caption needs (those beyond the box's
+  // height are cut off).
   void LayOutCaption();
   int value_ = 0;
   std::string caption_;

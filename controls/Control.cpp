@@ -49,6 +49,26 @@ void ApplyToolTip(QWidget* widget, const std::string& tip) {
   }
 }
 
+void ApplyMousePointer(QWidget* widget, Pointer pointer, const QPixmap& custom) {
+  switch (pointer) {
+    case Pointer::Default:
+      widget->unsetCursor();
+      break;
+    case Pointer::Hourglass:
+      widget->setCursor(Qt::WaitCursor);
+      break;
+    case Pointer::Hand:
+      widget->setCursor(Qt::PointingHandCursor);
+      break;
+    case Pointer::Custom:
+      if (custom.isNull())
+        widget->unsetCursor();
+      else
+        widget->setCursor(QCursor(custom, 0, 0));
+      break;
+  }
+}
+
 int ButtonCode(Qt::MouseButton button) {
   switch (button) {
     case Qt::LeftButton:

@@ -17,6 +17,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -26,6 +27,13 @@ namespace yv::controls {
 
 // The font the windows were laid out for: a small sans face of about 8 points.
 QFont DefaultFont();
+
+// The mouse pointer over a window or a control: the default arrow, the
+// hourglass, a pointing hand over a field that takes clicks, or a picture.
+enum class Pointer { Default, Hourglass, Hand, Custom };
+// Shows pointer over widget (custom: its picture, hot spot at the top-left;
+// a null picture gives the default arrow).
+void ApplyMousePointer(QWidget* widget, Pointer pointer, const QPixmap& custom = QPixmap());
 
 // Sets a widget's tooltip from 8-bit text. Qt would read a tip that looks like
 // markup as rich text; the program's tips are always plain. A tip that is on
@@ -95,6 +103,12 @@ class Control : public W {
   }
   void SetFocus() { W::setFocus(Qt::OtherFocusReason); }
 
+  Pointer MousePointer() const { return pointer_; }
+  void SetMousePointer(Pointer pointer, const QPixmap& custom = QPixmap()) {
+    pointer_ = pointer;
+    ApplyMousePointer(this, pointer, custom);
+  }
+
   // The font the window chose for the control; a control whose caption
   // must fit its fixed box may show it in a smaller size of that font.
   bool Bold() const { return ChosenFont().bold(); }
@@ -132,6 +146,7 @@ class Control : public W {
 
  private:
   std::string toolTip_;
+  Pointer pointer_ = Pointer::Default;
 };
 
 }  // namespace yv::controls

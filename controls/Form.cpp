@@ -256,16 +256,21 @@ void Form::StorePlace(int formIndex) const { StoreWindowPlace(formIndex, LeftTwi
 
 void Form::SetMousePointer(Pointer pointer, const QPixmap& custom) {
   pointer_ = pointer;
-  switch (pointer) {
-    case Pointer::Default: unsetCursor(); break;
-    case Pointer::Hourglass: setCursor(Qt::WaitCursor); break;
-    case Pointer::Custom:
-      if (custom.isNull())
-        unsetCursor();
-      else
-        setCursor(QCursor(custom, 0, 0));
-      break;
-  }
+  ApplyMousePointer(this, pointer, custom);
+}
+
+void Form::SetBackColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+QColor Form::BackColor() const { return palette().color(QPalette::Window); }
+
+void Form::SetFaceColor(const QColor& face) {
+  setPalette(QPalette(face));
+  setAutoFillBackground(true);
 }
 
 }  // namespace yv::controls

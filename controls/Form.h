@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-namespace yv::controls {
+#include "controls/Control.h"
 
-enum class Pointer { Default, Hourglass, Custom };
+namespace yv::controls {
 
 // What a window shown over its owner does to the owner while it is open.
 enum class OwnerUse {
@@ -95,6 +95,14 @@ class Form : public QWidget {
 
   void SetMousePointer(Pointer pointer, const QPixmap& custom = QPixmap());
   Pointer MousePointer() const { return pointer_; }
+
+  // The window's back colour; its controls keep their own colours.
+  void SetBackColor(const QColor& color);
+  QColor BackColor() const;
+  // The window and all its controls in the colours of a desktop scheme
+  // built on one 3-D face colour: window, buttons and bars in that colour,
+  // their light and shadow edges derived from it.
+  void SetFaceColor(const QColor& face);
 
   // A disabled window takes no mouse or keyboard input, yet keeps the look of
   // its controls and shows its mouse pointer (the hourglass while a dialog it

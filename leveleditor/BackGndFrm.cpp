@@ -30,10 +30,7 @@ std::string BackGndFrm::SelectedFile;
 
 BackGndFrm::BackGndFrm() : Form(392, 217) {
   SetCaption("Level Background - Select Desired Background Picture");
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
-  setAutoFillBackground(true);
+  SetBackColor(Qt::black);
 
   ImageFiles = new FileList(this, 10, 8, 121, 175);
   PreviewImg = new ImageBox(this, 138, 8, 244, 176);

@@ -20,10 +20,7 @@ using namespace controls;
 
 HelpFrm::HelpFrm() : Form(608, 485) {
   SetCaption("YV_Editor Help");
-  QPalette p = palette();
-  p.setColor(QPalette::Window, kGreen);
-  setPalette(p);
-  setAutoFillBackground(true);
+  SetBackColor(kGreen);
 
   HelpBox = new TextBox(this, 4, 4, 599, 447, true);
   HelpBox->SetFontSize(9.75);

@@ -1,9 +1,5 @@
 #include "leveleditor/MainFrm.h"
 
-#include <QCoreApplication>
-#include <QPainter>
-
-#include "leveleditor/MapOverlay.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -31,8 +27,7 @@ const QColor kYellow(255, 255, 0);
 using namespace controls;
 
 MainFrm::MainFrm() : Form(824, 622) {
-  setPalette(QPalette(QColor(192, 192, 192)));
-  setAutoFillBackground(true);
+  SetFaceColor(QColor(192, 192, 192));
   setWindowIcon(QIcon(pictures::Named("app_icon")));
   BuildControls();
   WireHandlers();
@@ -105,7 +100,7 @@ void MainFrm::BuildControls() {
   }
   // Pictures larger than a cell reach over their neighbours; the overlay
   // draws those parts above the cells (it never takes the mouse).
-  overlay_ = new MapOverlay(this, QRect(6, 76, 617, 515));
+  overlay_ = new PictureOverlay(this, QRect(6, 76, 617, 515));
 
   MapXScroll = new ScrollBar(this, 8, 594, 615, 21, Qt::Horizontal);
   MapXScroll->SetMin(0);
@@ -348,7 +343,7 @@ void MainFrm::Form_Load() {
       if (answer == platform::kYes) {
         LoadLevelDialog();
       } else if (answer == platform::kCancel) {
-        QCoreApplication::processEvents();
+        platform::DoEvents();
         Unload();  // saves the preferences; the program then ends
         return;
       }

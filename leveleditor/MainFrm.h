@@ -19,21 +19,20 @@
 
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
+#include "controls/Form.h"
 #include "controls/Frame.h"
 #include "controls/ImageBox.h"
 #include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/OptionButton.h"
+#include "controls/PictureOverlay.h"
 #include "controls/ScrollBar.h"
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
 #include "controls/Toolbar.h"
-#include "controls/Form.h"
 #include "platform/Ui.h"
 
 namespace yv {
-
-class MapOverlay;
 
 class MainFrm : public controls::Form {
   Q_OBJECT
@@ -215,8 +214,7 @@ class MainFrm : public controls::Form {
   // True while "Create Set" waits for the new-level-set dialog; the commands
   // that would unload the window or start a second set are refused then.
   bool creatingSet_ = false;
-  MapOverlay* overlay_ = nullptr;
-  friend class MapOverlay;
+  controls::PictureOverlay* overlay_ = nullptr;
 };
 
 }  // namespace yv

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/PictureOverlay.h"
 #include "leveleditor/MainFrm.h"
-#include "leveleditor/MapOverlay.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -118,7 +118,7 @@ void MainFrm::DrawMap() {
       if (t != 0) {
         const QPixmap& picture = BlockImgList->Picture(t);
         cell->SetPicture(picture);
-        if (picture.width() > 32 || picture.height() > 32) overlay_->Add(QPoint(cell->Left(), cell->Top()), picture);
+        overlay_->Add(*cell);  // a picture larger than its cell reaches over the next ones
       } else if (Pref.ShowGrid != 0) {
         cell->SetPicture(BlockImgList->Picture(kTileCount));
       } else {

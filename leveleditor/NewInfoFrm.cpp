@@ -18,10 +18,7 @@ using namespace controls;
 
 NewInfoFrm::NewInfoFrm() : Form(360, 97) {
   SetCaption("Yorvane Level Set INFO Data");
-  QPalette p = palette();
-  p.setColor(QPalette::Window, kBlue);
-  setPalette(p);
-  setAutoFillBackground(true);
+  SetBackColor(kBlue);
 
   TitleLabel = new Label(this, 8, 14, 56, 17, "Title");
   TitleBox = new TextBox(this, 66, 12, 283, 19);

@@ -53,10 +53,7 @@ using namespace controls;
 
 VarsFrm::VarsFrm() : Form(450, 354) {
   SetCaption("YV_Editor Map Variables");
-  QPalette p = palette();
-  p.setColor(QPalette::Window, kOlive);
-  setPalette(p);
-  setAutoFillBackground(true);
+  SetBackColor(kOlive);
   BuildControls();
   WireHandlers();
 }
@@ -80,7 +77,7 @@ void VarsFrm::BuildControls() {
     Label* label = new Label(this, x, y, w, 17);
     label->SetBackColor(kBlue);
     label->SetForeColor(Qt::white);
-    label->setCursor(Qt::PointingHandCursor);
+    label->SetMousePointer(Pointer::Hand);
     return label;
   };
 
@@ -174,7 +171,7 @@ void VarsFrm::BuildControls() {
   FloorImg = new ImageBox(Frame1, 176, 26, 19, 19);
   FloorImg->SetStretch(true);
   FloorImg->SetToolTip("Click to use thbe Current Selected Tile");
-  FloorImg->setCursor(Qt::PointingHandCursor);
+  FloorImg->SetMousePointer(Pointer::Hand);
 
   CloseCmd = new Button(this, 374, 328, 69, 21, "Close");
   CloseCmd->SetToolTip("Close Window");

@@ -22,7 +22,7 @@ ZunboTextFrm::ZunboTextFrm() : Form(749, 430) {
   InfoNameBox = new Label(this, 6, 14, 541, 17);
   InfoNameBox->SetBold(true);
   InfoNameBox->SetToolTip("Click to Open an INFO File.");
-  InfoNameBox->setCursor(Qt::PointingHandCursor);
+  InfoNameBox->SetMousePointer(Pointer::Hand);
   WriteInfoCmd = new Button(this, 560, 6, 123, 21, "Save INFO Changes");
   CloseCmd = new Button(this, 690, 6, 53, 21, "Close");
   InfoBox = new TextBox(this, 6, 32, 737, 113, true);

@@ -1,9 +1,6 @@
 #include "leveleditor/zBGEditFrm.h"
 
 #include <QPainter>
-#include <QRegularExpression>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <algorithm>
 #include <climits>
 
@@ -48,38 +45,6 @@ QPixmap FramedPicture(const QPixmap& picture, int size) {
   return framed;
 }
 
-// The stay box is laid out for a two-line caption in 29 pixels, a little less
-// than two lines of the dialog's bold font, so the check box's own wrapping
-// leaves the caption on one cut line. This one wraps it at word breaks
-// whatever the height; its caption text stays as set.
-class TwoLineCheckBox : public CheckBox {
- public:
-  using CheckBox::CheckBox;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    const int room = width() - style()->pixelMetric(QStyle::PM_IndicatorWidth, &opt, this) -
-                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
-    QStringList lines;
-    QString line;
-    for (const QString& word : opt.text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
-      const QString longer = line.isEmpty() ? word : line + ' ' + word;
-      if (!line.isEmpty() && fontMetrics().horizontalAdvance(longer) > room) {
-        lines << line;
-        line = word;
-      } else {
-        line = longer;
-      }
-    }
-    if (!line.isEmpty()) lines << line;
-    opt.text = lines.join('\n');
-    p.drawControl(QStyle::CE_CheckBox, opt);
-  }
-};
-
 void RedrawMainWindow() {
   if (MainFrm* frm = MainFrm::Instance()) frm->UpdateDisplay();
 }
@@ -87,8 +52,7 @@ void RedrawMainWindow() {
 }  // namespace
 
 zBGEditFrm::zBGEditFrm() : Form(284, 164) {
-  setPalette(QPalette(QColor(192, 192, 192)));
-  setAutoFillBackground(true);
+  SetFaceColor(QColor(192, 192, 192));
 
   zNameBox = Styled(new Label(this, 8, 14, 137, 21));
   zNameBox->SetBackColor(kYellow);
@@ -102,7 +66,8 @@ zBGEditFrm::zBGEditFrm() : Form(284, 164) {
   zYLabel = Styled(new Label(this, 198, 50, 12, 17, "Y"));
   zYBox = Styled(new Label(this, 212, 48, 63, 21));
   zYBox->SetBackColor(kYellow);
-  zStayCheck = Styled(new TwoLineCheckBox(this, 8, 44, 81, 29, "Stay on Platform"));
+  // Laid out for a two-line caption, which the box wraps at its word break.
+  zStayCheck = Styled(new CheckBox(this, 8, 44, 81, 29, "Stay on Platform"));
   zBGNumLabel = Styled(new Label(this, 92, 46, 62, 34, "BadGuy Index #"));
   zBGNumBox = Styled(new Label(this, 156, 50, 35, 23));
   zBGNumBox->SetBackColor(Qt::black);

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "controls/Controls.h"
+#include "controls/PictureOverlay.h"
 #include "platform/Paths.h"
 #include "tests/support/UiSupport.h"
 
@@ -781,6 +782,40 @@ TEST(CheckBoxTest, ATallBoxWrapsItsCaptionAndKeepsItWhole) {
   EXPECT_EQ(flat->Caption(), "Show Reset Points");
   tall->SetCaption("Grid");
   EXPECT_EQ(tall->text(), "Grid");
+  // A caption that fits until the box is given a bold font, in a box a pixel
+  // or two short of two full lines of that font.
+  auto* stay = new CheckBox(&form, 10, 90, 100, 29, "Stay on Platform");
+  EXPECT_EQ(stay->text(), "Stay on Platform");
+  stay->SetFontSize(9.75);
+  stay->SetBold(true);
+  EXPECT_EQ(stay->text(), "Stay on\nPlatform");
+}
+
+// Only a picture that reaches past its box goes on the layer above the boxes,
+// clipped to the layer's area.
+TEST(PictureOverlayTest, TakesPicturesLargerThanTheirBoxClippedToItsArea) {
+  Form form(300, 200);
+  auto* box = new ImageBox(&form, 40, 40, 32, 32);
+  auto* overlay = new PictureOverlay(&form, QRect(0, 0, 100, 60));
+  struct Case {
+    QSize picture;
+    bool stretch;
+    QRect covered;  // empty: the layer stays hidden
+  };
+  for (const Case& c : {Case{{32, 32}, false, {}}, Case{{32, 33}, false, {40, 40, 32, 20}},
+                        Case{{64, 10}, false, {40, 40, 60, 10}}, Case{{64, 64}, true, {}}}) {
+    QPixmap picture(c.picture);
+    picture.fill(Qt::red);
+    box->SetPicture(picture);
+    box->SetStretch(c.stretch);
+    overlay->Clear();
+    overlay->Add(*box);
+    overlay->Done();
+    EXPECT_EQ(overlay->isHidden(), c.covered.isEmpty()) << c.picture.width() << "x" << c.picture.height();
+    if (!c.covered.isEmpty()) {
+      EXPECT_EQ(overlay->geometry(), c.covered);
+    }
+  }
 }
 
 }  // namespace yv::controls
