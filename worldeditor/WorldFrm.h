@@ -1,0 +1,171 @@
+// The world-map editor's window: toolbar, the 18 x 15 cell map view with its
+// start and link markers, the mode options, the tile palette and the link
+// list that share one place, and the mouse read-outs.
+//
+// The window's code is split by concern:
+//   WorldFrm.cpp           controls and layout, Form_Load / Form_Unload, toolbar,
+//                          the file commands and the scroll handlers
+//   WorldFrm_Draw.cpp      UpdateWorld, DrawWorldMap and DrawLinkMarkers
+//   WorldFrm_Palette.cpp   the tile palette and the favourites (TilesFrame)
+//   WorldFrm_MapEdit.cpp   the mode options and the presses and hovers on cells and markers
+//   WorldFrm_Links.cpp     the link list panel (LinkFrame) and OpenLinkEditor
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/Form.h"
+#include "controls/Frame.h"
+#include "controls/ImageBox.h"
+#include "controls/ImageList.h"
+#include "controls/Label.h"
+#include "controls/OptionButton.h"
+#include "controls/ScrollBar.h"
+#include "controls/Toolbar.h"
+
+namespace yv {
+
+class WorldFrm : public controls::Form {
+  Q_OBJECT
+ public:
+  WorldFrm();
+  ~WorldFrm() override;
+
+  // The one instance while it exists (nullptr before it is created and after it is deleted).
+  static WorldFrm* Instance();
+  // Creates the instance (not yet loaded) when there is none.
+  static WorldFrm& Create();
+
+  // ---------------------------------------------------------------- public methods
+  // Redraws everything shown from the world document and the window's state.
+  void UpdateWorld();
+  // Appends a level link at the cell and selects it (SelectedLink).
+  void AddInNewLink(int16_t& x, int16_t& y);
+
+  // ---------------------------------------------------------------- form-level state
+  bool Updating = false;
+  int16_t WorldEditMode = 0;  // 0..4, the chosen ModeOption
+  int16_t EditFavorites = 0;  // FavCheck's value
+  int16_t ViewLeft = 0, ViewRight = 0, ViewTop = 0, ViewBottom = 0;
+  std::array<bool, 3> LayerShown{};
+
+  // ---------------------------------------------------------------- controls
+  controls::Toolbar* WTB = nullptr;
+  controls::Label* FileNameBox = nullptr;
+  controls::Label* MapBackLabel = nullptr;     // black, shows through empty cells
+  std::array<controls::ImageBox*, 270> Img{};  // Img(c * 15 + r)
+  controls::ScrollBar* MapXScroll = nullptr;
+  controls::ScrollBar* MapYScroll = nullptr;
+
+  controls::Frame* Frame2 = nullptr;  // "Mode Selection"
+  std::array<controls::OptionButton*, 5> ModeOption{};
+  controls::CheckBox* FavCheck = nullptr;
+
+  // The tile palette (frame "Tiles").
+  controls::Frame* TilesFrame = nullptr;
+  controls::ImageBox* CurrentImg = nullptr;
+  controls::Label* TileIndexLabel = nullptr;  // "Tile Index ="
+  controls::Label* TileIndexBox = nullptr;
+  std::array<controls::ImageBox*, 36> TileImg{};  // TileImg(4r + c)
+  controls::ScrollBar* TileScroll = nullptr;
+
+  // The link list (frame "Level Links", at TilesFrame's place).
+  controls::Frame* LinkFrame = nullptr;
+  controls::Label* LinkNumHeader = nullptr;   // "Link #"
+  controls::Label* LinkTypeHeader = nullptr;  // "Type"
+  std::array<controls::ImageBox*, 16> LinkIndImg{};
+  std::array<controls::Label*, 16> LinkNumBox{};
+  std::array<controls::Label*, 16> LinkTypeBox{};
+  controls::ScrollBar* LinkScroll = nullptr;
+  controls::Label* LinkLine = nullptr;  // the line across the panel
+  controls::Label* LinkNameLabel = nullptr;
+  controls::Label* LinkNameBox = nullptr;
+  controls::Label* LinkXLabel = nullptr;
+  controls::Label* LinkXBox = nullptr;
+  controls::Label* LinkYLabel = nullptr;
+  controls::Label* LinkYBox = nullptr;
+  controls::Label* LinkDXLabel = nullptr;
+  controls::Label* LinkDXBox = nullptr;
+  controls::Label* LinkDYLabel = nullptr;
+  controls::Label* LinkDYBox = nullptr;
+
+  // Frame "Mouse Cords".
+  controls::Frame* CordsFrame = nullptr;
+  controls::Label* MouseXLabel = nullptr;  // "X :"
+  controls::Label* MouseYLabel = nullptr;  // "Y :"
+  controls::Label* MouseXBox = nullptr;
+  controls::Label* MouseYBox = nullptr;
+  controls::CheckBox* AutoCheck = nullptr;
+
+  // Outside the visible client area, or moved onto the map by the drawing.
+  controls::Button* DummyCmd = nullptr;
+  // DotImg(i) marks link i. Markers 0..63 exist from the start; the drawing
+  // adds more when a world has more links in view.
+  std::vector<controls::ImageBox*> DotImg;
+  std::array<controls::ImageBox*, 64> TeleportImg{};
+  controls::ImageBox* ZunboImg = nullptr;
+  controls::ImageBox* BlankImg = nullptr;
+  std::unique_ptr<controls::ImageList> WorldImages;  // world tiles 1..71, markers 72..76
+  std::unique_ptr<controls::ImageList> WTBImages;
+
+  // ---------------------------------------------------------------- handlers
+  void WTB_ButtonClick(int index);
+  void FileNameBox_Click();
+  void MapXScroll_Change();
+  void MapXScroll_Scroll();
+  void MapYScroll_Change();
+  void MapYScroll_Scroll();
+  void TileScroll_Change();
+  void TileScroll_Scroll();
+  void LinkScroll_Change();
+  void LinkScroll_Scroll();
+
+  void ModeOption_Click(int index);
+  void AutoCheck_Click();
+  void FavCheck_Click();
+  void TileImg_Click(int index);
+  void Img_MouseDown(int index, int button, int shift, int x, int y);
+  void Img_MouseMove(int index, int button, int shift, int x, int y);
+  void DotImg_MouseDown(int index, int button, int shift, int x, int y);
+  void DotImg_MouseMove(int index, int button, int shift, int x, int y);
+  void LinkIndImg_Click(int index);
+  void LinkNumBox_Click(int index);
+  void LinkTypeBox_Click(int index);
+
+  // ---------------------------------------------------------------- private methods
+  // (public so that the tests can drive them directly)
+  void OpenWorldDialog();
+  void SaveWorldAsDialog();
+  void CreateNewWorld();
+  void ClearWorldView();
+  void DrawWorldMap();
+  void DrawLinkMarkers();
+  void DrawTileTable();
+  void UpdateLinkList();
+  void OpenLinkEditor();
+
+  // Map view geometry: the cell control of view column c and row r.
+  static int CellIndex(int column, int row) { return column * 15 + row; }
+  static constexpr int kCellLeft = 12;
+  static constexpr int kCellTop = 90;
+  static constexpr int kCellPitch = 34;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  void BuildControls();    // WorldFrm.cpp
+  void BuildTilesFrame();  // WorldFrm_Palette.cpp
+  void BuildLinkFrame();   // WorldFrm_Links.cpp
+  void WireHandlers();
+  // The marker of link i, created on first use for links past 63.
+  controls::ImageBox* Marker(int i);
+};
+
+}  // namespace yv
