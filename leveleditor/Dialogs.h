@@ -1,6 +1,7 @@
 // Openers of the level editor's dialogs, as the toolbar and the map use them.
-// Each loads its window and shows it without waiting; disabling the opener is
-// the caller's part.
+// Each shows its window over the main window without waiting (see
+// controls/Dialog.h): the main window takes no input until it unloads, except
+// under the new-level-set dialog, which is waited for instead.
 #pragma once
 
 namespace yv {

@@ -344,9 +344,7 @@ TEST_F(LevelWriter, HostFileIsReplacedWhole) {
 // with, whatever the pump switches meanwhile, and publishes its text whole.
 TEST_F(LevelWriter, ABuildReachedThroughThePumpIsRefusedAndTheRunningOneStaysWhole) {
   SmallLevel();
-  const std::string kPath = "C:\\levels\\small.yvl";
-  const std::string kOther = "C:\\levels\\other.yvl";
-  const std::string kInfoPath = "C:\\levels\\info";
+  const std::string kPath = "C:\\levels\\small.yvl", kOther = "C:\\levels\\other", kInfo = "C:\\levels\\info";
   UseLfLineEnds();
   ASSERT_TRUE(BuildLevelText());
   const std::string lfText = LevelText;
@@ -369,8 +367,7 @@ TEST_F(LevelWriter, ABuildReachedThroughThePumpIsRefusedAndTheRunningOneStaysWho
       {"view text during a save", save, viewText, lfText, lfText},
       {"save during view text", viewText, save, crlfText, ""},
       {"save as during a save", save, [&] { return WriteLevelFile(kOther); }, lfText, lfText},
-      {"info save during a save", save, [&] { return WriteInfoFile(kInfoPath); }, lfText, lfText},
-      {"info text during a save", save, [] { return BuildInfoText(); }, lfText, lfText},
+      {"info save during a save", save, [&] { return WriteInfoFile(kInfo); }, lfText, lfText},
   };
   for (const Case& c : cases) {
     mem.files.clear();
@@ -393,7 +390,6 @@ TEST_F(LevelWriter, ABuildReachedThroughThePumpIsRefusedAndTheRunningOneStaysWho
     std::string file;
     EXPECT_EQ(mem.ReadWholeFile(kPath, file), !c.fileWritten.empty()) << c.name;
     EXPECT_EQ(file, c.fileWritten) << c.name;
-    EXPECT_FALSE(mem.FileExists(kOther)) << c.name;
-    EXPECT_FALSE(mem.FileExists(kInfoPath)) << c.name;
+    EXPECT_FALSE(mem.FileExists(kOther) || mem.FileExists(kInfo)) << c.name;
   }
 }
