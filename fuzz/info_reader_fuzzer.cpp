@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/FuzzSupport.h"
 #include "model/General.h"
 #include "model/YVE_Info.h"
 #include "model/YVE_Main.h"
-#include "fuzz/FuzzSupport.h"
 #include "platform/FileSystem.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -21,5 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   yv::ReadInfoFile("C:\\sets\\fuzz\\level1.yvl");
   yv::BuildInfoText();
+  yv::fuzz::ReleaseState();
   return 0;
 }

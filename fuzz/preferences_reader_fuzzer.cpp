@@ -24,5 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   yv::Pref = yv::PreferenceRecord{};
   yv::LoadPreferences();
   if (!(yv::Pref == loaded)) std::abort();
+  yv::fuzz::ReleaseState();
   return 0;
 }

@@ -34,11 +34,11 @@ TEST(QtEventPump, RunsTheEventLoopDuringATightLoopButAtMostEveryFewMilliseconds)
   QCoreApplication::processEvents();  // back from the event loop, as after a click
   heartbeat.beats = 0;
   auto start = Clock::now();
-  while (Clock::now() - start < std::chrono::milliseconds(60))
+  while (heartbeat.beats < 10 && Clock::now() - start < std::chrono::seconds(5))
     for (int i = 0; i < 1000; ++i) yv::platform::DoEvents();
   auto elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  EXPECT_GE(heartbeat.beats, 5);
-  EXPECT_LE(heartbeat.beats, elapsedMs / 4 + 2) << elapsedMs << " ms";
+  ASSERT_GE(heartbeat.beats, 10) << "the loop did not run within " << elapsedMs << " ms";
+  EXPECT_GE(elapsedMs, (heartbeat.beats - 1) * 4) << "the loop ran more often than every 4 ms";
 
   // Once the program has waited in its event loop, a single call runs the
   // loop again, however fast the calls came before.
