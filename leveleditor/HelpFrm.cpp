@@ -72,7 +72,8 @@ void HelpFrm::SaveHelpCmd_Click() {
   // replaced only once the new one has been written whole.
   if (!platform::Fs().ReplaceWholeFile(HelpPath, HelpText)) {
     // The button stays, so the user can try again once the folder can be written.
-    ShowMsgBox(platform::WithWriteFailure("Error Saving Help File!"), platform::kCriticalOk, "YV_Editor - Save Help");
+    ShowMsgBox(platform::WithWriteFailure("Error Saving Help File!", HelpPath), platform::kCriticalOk,
+               "YV_Editor - Save Help");
     return;
   }
   SaveHelpCmd->SetVisible(false);

@@ -30,7 +30,8 @@ void SetUpLevelDialog(platform::CommonDialog& cd) {
 }
 
 void ReportSaveFailure() {
-  ShowMsgBox(platform::WithWriteFailure("Error Saving Level Data!"), kCriticalOk, "YV_Editor - Save Level");
+  ShowMsgBox(platform::WithWriteFailure("Error Saving Level Data!", Pref.LastLevelFile), kCriticalOk,
+             "YV_Editor - Save Level");
 }
 
 // A name that can stand as one folder name: not empty after trimming, not
@@ -225,7 +226,7 @@ void MainFrm::CreateLevelSet() {
   }
   std::string infoPath = folder.back() == '\\' ? folder + "info" : folder + "\\info";
   if (!WriteInfoFile(infoPath)) {
-    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!"), kCriticalOk, "YV_Editor - Save INFO");
+    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!", infoPath), kCriticalOk, "YV_Editor - Save INFO");
     return;
   }
   if (!CreateNewLevel(folder)) {

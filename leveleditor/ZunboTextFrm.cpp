@@ -89,8 +89,10 @@ void ZunboTextFrm::WriteInfoCmd_Click() {
   // typed into InfoBox is not read. The old file stays whole until the new
   // one has been completely written, so the look-up and delete that came
   // before the write are no longer needed: this is the info writer itself.
-  if (!WriteInfoFile(GetDirectoryPart(InfoPath) + "info"))
-    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!"), platform::kCriticalOk, "YV_Editor - Save INFO");
+  const std::string target = GetDirectoryPart(InfoPath) + "info";
+  if (!WriteInfoFile(target))
+    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!", target), platform::kCriticalOk,
+               "YV_Editor - Save INFO");
 }
 
 void OpenZunboTextFrm() {

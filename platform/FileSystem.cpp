@@ -182,9 +182,12 @@ void SortFileNames(std::vector<std::string>& names) {
   });
 }
 
-std::string WithWriteFailure(const std::string& message) {
-  const std::string& reason = Fs().LastWriteFailure();
-  return reason.empty() ? message : message + "\r\n" + reason;
+std::string WithWriteFailure(const std::string& message, const std::string& path) {
+  FileSystem& fs = Fs();
+  std::string text = message;
+  if (!fs.LastWriteFailure().empty() && fs.LastFailedPath() == path) text += "\r\n" + fs.LastWriteFailure();
+  fs.ForgetWriteFailure();
+  return text;
 }
 
 FileSystem& FileSystem::Current() { return *g_current; }
@@ -231,9 +234,10 @@ bool HostFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) 
 }
 
 bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  lastWriteFailure_.clear();
-  auto fail = [this](std::string reason) {
+  ForgetWriteFailure();
+  auto fail = [this, &path](std::string reason) {
     lastWriteFailure_ = std::move(reason);
+    lastFailedPath_ = path;
     return false;
   };
   std::string target = ToHostPath(path);

@@ -39,6 +39,12 @@ class FileSystem {
   // Why the last ReplaceWholeFile failed, as a line for a message box ("The
   // disk is full."); empty after a success or when the reason is not known.
   const std::string& LastWriteFailure() const { return lastWriteFailure_; }
+  // The path that replace was given.
+  const std::string& LastFailedPath() const { return lastFailedPath_; }
+  void ForgetWriteFailure() {
+    lastWriteFailure_.clear();
+    lastFailedPath_.clear();
+  }
 
   static FileSystem& Current();
   // Installs another file system (nullptr restores the host's); returns the previous one.
@@ -46,6 +52,7 @@ class FileSystem {
 
  protected:
   std::string lastWriteFailure_;
+  std::string lastFailedPath_;
 };
 
 // The host's file system, paths mapped by ToHostPath.
@@ -77,8 +84,10 @@ void SortFileNames(std::vector<std::string>& names);
 // Shorthands for FileSystem::Current().
 inline FileSystem& Fs() { return FileSystem::Current(); }
 
-// A writer's failure message with the reason of the last failed replace on a
-// second line (CR LF), when the reason is known.
-std::string WithWriteFailure(const std::string& message);
+// A writer's failure message with the reason on a second line (CR LF), when
+// the last failed replace was that of path and its reason is known. The
+// reason is told once: a later failure that never reached the file (a save
+// refused before writing) gets the message alone.
+std::string WithWriteFailure(const std::string& message, const std::string& path);
 
 }  // namespace yv::platform

@@ -224,11 +224,15 @@ TEST(Files, ReplaceRefusesAWriteProtectedFileAndSaysWhy) {
   EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"locked.yvl"}));
   // The reason goes on a second line of the writer's message; a success clears it.
   FileSystem* previous = FileSystem::Install(&host);
-  EXPECT_EQ(WithWriteFailure("Error Saving Level Data!"), "Error Saving Level Data!\r\nThe file is write-protected.");
+  const std::string message = "Error Saving Level Data!";
+  EXPECT_EQ(WithWriteFailure(message, "C:\\other.yvl"), message);  // not the file that failed
+  EXPECT_FALSE(host.ReplaceWholeFile("C:\\locked.yvl", "broken"));
+  EXPECT_EQ(WithWriteFailure(message, "C:\\locked.yvl"), message + "\r\nThe file is write-protected.");
+  EXPECT_EQ(WithWriteFailure(message, "C:\\locked.yvl"), message);  // told once
   EXPECT_FALSE(host.ReplaceWholeFile("C:\\missing\\a.yvl", "x"));
   EXPECT_EQ(host.LastWriteFailure(), "The folder does not exist.");
   EXPECT_TRUE(host.ReplaceWholeFile("C:\\free.yvl", "x"));
-  EXPECT_EQ(WithWriteFailure("Error Saving Level Data!"), "Error Saving Level Data!");
+  EXPECT_EQ(WithWriteFailure(message, "C:\\missing\\a.yvl"), message);  // a success clears it
   FileSystem::Install(previous);
   SetDriveCFolder("");
 }

@@ -44,8 +44,11 @@ bool MemoryFileSystem::ReadWholeFile(const std::string& path, std::string& bytes
 }
 
 bool MemoryFileSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  lastWriteFailure_.clear();
-  if (failWrites) lastWriteFailure_ = failReason;
+  ForgetWriteFailure();
+  if (failWrites) {
+    lastWriteFailure_ = failReason;
+    lastFailedPath_ = path;
+  }
   if (failWrites || path.empty() || FolderExists(path)) return false;
   Put(path, std::string(bytes));
   return true;

@@ -210,7 +210,7 @@ bool WriteWorldFile(const std::string& path) {
     written = platform::Fs().ReplaceWholeFile(path, WorldText);
   }
   if (!written) {
-    ShowMsgBox(platform::WithWriteFailure("Error Saving World Map Data!"), 16, "YV_Editor - Save World Map");
+    ShowMsgBox(platform::WithWriteFailure("Error Saving World Map Data!", path), 16, "YV_Editor - Save World Map");
     return false;
   }
   WorldChanged = false;
