@@ -5,6 +5,7 @@
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
+#include "worldeditor/WorldDialogs.h"
 
 namespace yv {
 
@@ -16,6 +17,7 @@ void InstallWindowHooks() {
     frm.Show();
   };
   Windows.loadNewInfoFrm = [] { OpenNewInfoFrm(); };
+  Windows.loadZTypeFrm = [] { OpenZTypeFrm(); };
   Windows.setMapScrollMax = [](int max) {
     if (MainFrm* frm = MainFrm::Instance()) frm->MapXScroll->SetMax(max);
   };

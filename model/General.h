@@ -33,6 +33,7 @@ int ShowMsgBox(const std::string& text, int style, const std::string& title);
 struct WindowHooks {
   std::function<void()> loadMainFrm;                          // load MainFrm and show it, modeless
   std::function<void()> loadNewInfoFrm;                       // load NewInfoFrm and show it, modeless
+  std::function<void()> loadZTypeFrm;                         // load zTypeFrm and show it, modeless
   std::function<void(int)> setMapScrollMax;                   // MainFrm.MapXScroll maximum
   std::function<void(const std::string&)> setFileNameCaption; // MainFrm.FileNameBox caption
 };

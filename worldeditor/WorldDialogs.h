@@ -7,5 +7,8 @@ namespace yv {
 
 void OpenWorldPropertiesFrm();  // "World Properties", and "Create New World" after its question
 void OpenLinkForm();            // the link editor for SelectedLink
+// The link type picker over the link editor, which stays enabled; its unload
+// ends ShowZTypeDialog's wait.
+void OpenZTypeFrm();
 
 }  // namespace yv

@@ -77,6 +77,12 @@ bool AddInNewLink(int16_t x, int16_t y) {
   return true;
 }
 
+bool ShowZTypeDialog() {
+  // Without a picker nothing would ever end the wait.
+  if (!Windows.loadZTypeFrm) return false;
+  return WaitForDialog(Windows.loadZTypeFrm);
+}
+
 int16_t WorldTile(int column, int row) { return World.Tiles.Get(column, row); }
 
 bool SetWorldTile(int column, int row, int16_t tile) {

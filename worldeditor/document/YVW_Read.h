@@ -106,6 +106,12 @@ void DeleteLink(int n);
 // links nothing is added, SelectedLink stays, and the result is false.
 bool AddInNewLink(int16_t x, int16_t y);
 
+// Shows the link type picker and waits, sleeping in the event loop, until it
+// has closed; the choice is then in SelectedLinkType. Returns false at once,
+// showing nothing, while another dialog wait runs (there is one picker at a
+// time) or when no picker can be shown.
+bool ShowZTypeDialog();
+
 // The tile at (column, row); 0 for a cell the tile array does not hold.
 int16_t WorldTile(int column, int row);
 // Writes a cell of the map or of its spare column and row (columns
