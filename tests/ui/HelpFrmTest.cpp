@@ -14,8 +14,8 @@
 #include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "tests/support/MemoryFileSystem.h"
-#include "tests/support/ScriptedUi.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -180,7 +180,9 @@ TEST_F(HelpWindow, TheSuppliedHelpFileIsShownAndSavedUnchanged) {
   tree.Write(kHelpFile, supplied);
   Open();
   EXPECT_EQ(frm->HelpBox->Text(), supplied);  // every line already ends with CR LF
-  for (const char* topic : {"LEVEL VARIABLES", "LEVEL TEXT", "NEW LEVEL SETS", "Save Help File", "Bad Guy List"})
+  for (const char* topic :
+       {"LEVEL VARIABLES", "LEVEL TEXT", "NEW LEVEL SETS", "Save Help File", "Bad Guy List", "THE WORLD MAP EDITOR",
+        "Level Point Editor", "Edit Favorites", "Level Link Data", "Delete This Link", "WORLD PROPERTIES"})
     EXPECT_NE(supplied.find(topic), std::string::npos) << topic;
   TouchText();
   Save();
