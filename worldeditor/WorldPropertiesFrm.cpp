@@ -1,8 +1,340 @@
-// The world properties dialog (to be built).
+#include "worldeditor/WorldPropertiesFrm.h"
+
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "controls/Dialog.h"
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "platform/System.h"
+#include "platform/Ui.h"
 #include "worldeditor/WorldDialogs.h"
+#include "worldeditor/WorldFrm.h"
+#include "worldeditor/document/YVW_Read.h"
 
 namespace yv {
+namespace {
 
-void OpenWorldPropertiesFrm() {}
+// The sizes a world may be given here. The scroll bars reach only part of
+// the widths the box takes.
+constexpr int kMinWidth = 19;
+constexpr int kMaxWidth = 1023;
+constexpr int kMinHeight = 16;
+constexpr int kMaxHeight = 256;
+constexpr int kWidthBarMax = 512;
+
+// The number a size box's text begins with, rounded to a whole number (halves
+// to the even neighbour); 0 when it begins with none. Typed text holds only
+// digits, but pasted text may go on with anything ("30abc" is 30). A number
+// too large for any size comes back clamped, so it is still refused.
+long LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  const size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  }
+  double value = 0;
+  if (!TextToDouble(text.substr(start, i - start), value)) return 0;
+  return static_cast<long>(std::nearbyint(std::clamp(value, -1e9, 1e9)));
+}
+
+// The main window's file dialog, which the world editor shares; the dialog
+// works on a spare one should the main window be gone.
+platform::CommonDialog& SharedFileDialog(platform::CommonDialog& spare) {
+  MainFrm* main = MainFrm::Instance();
+  return main ? main->CD : spare;
+}
+
+// Reads a start box into its field. The start cell is not range-checked, but
+// a text that is no 16-bit number (an emptied box, 40000) leaves the last one.
+void StoreStart(const controls::TextBox* box, int16_t& field) {
+  int16_t value = 0;
+  if (TextToInt16(box->Text(), value)) field = value;
+}
+
+}  // namespace
+
+using namespace controls;
+
+WorldPropertiesFrm::WorldPropertiesFrm() : Form(385, 182) {
+  SetCaption("World Properties");
+  BuildControls();
+  WireHandlers();
+}
+
+WorldPropertiesFrm::~WorldPropertiesFrm() = default;
+
+WorldPropertiesFrm* WorldPropertiesFrm::Instance() { return OpenDialog<WorldPropertiesFrm>(); }
+
+// ---------------------------------------------------------------- layout
+
+void WorldPropertiesFrm::BuildControls() {
+  auto caption = [this](int x, int y, int w, const char* text, Align align = Align::Left) {
+    Label* label = new Label(this, x, y, w, 17, text);
+    label->SetAlignment(align);
+    return label;
+  };
+  // The two clickable fields: blue with white text, as in the level
+  // variables dialog, and the hand over them.
+  auto field = [this](int y) {
+    Label* label = new Label(this, 68, y, 309, 17);
+    label->SetBackColor(Qt::blue);
+    label->SetForeColor(Qt::white);
+    label->SetMousePointer(Pointer::Hand);
+    return label;
+  };
+
+  // A field's caption stands level with its text, which sits at the field's top.
+  FNLabel = caption(8, 9, 58, "Filename");
+  FNBox = field(9);
+  NameLabel = caption(8, 34, 58, "Name");
+  NameBox = new TextBox(this, 68, 32, 309, 19);
+  CommentLabel = caption(8, 58, 58, "Comment");
+  CommentBox = new TextBox(this, 68, 56, 309, 19);
+  CommentBox->SetToolTip("(Optional) Comment");
+  MusicLabel = caption(8, 81, 58, "Music");
+  MusicBox = field(81);
+  MusicBox->SetToolTip("(Optional) Click To Select Music");
+
+  // Each size box with its bar to the right; the start boxes beyond them.
+  WidthLabel = caption(8, 112, 58, "Width");
+  WidthBox = new TextBox(this, 68, 110, 49, 19);
+  XScroll = new ScrollBar(this, 121, 110, 115, 19, Qt::Horizontal);
+  XScroll->SetMin(kMinWidth);
+  XScroll->SetMax(kWidthBarMax);
+  XScroll->SetLargeChange(10);
+  HeightLabel = caption(8, 136, 58, "Height");
+  HeightBox = new TextBox(this, 68, 134, 49, 19);
+  YScroll = new ScrollBar(this, 121, 134, 115, 19, Qt::Horizontal);
+  YScroll->SetMin(kMinHeight);
+  YScroll->SetMax(kMaxHeight);
+  YScroll->SetLargeChange(10);
+
+  StartXLabel = caption(240, 112, 80, "Start Pos X", Align::Right);
+  StartXBox = new TextBox(this, 324, 110, 53, 19);
+  StartYLabel = caption(240, 136, 80, "Start Pos Y", Align::Right);
+  StartYBox = new TextBox(this, 324, 134, 53, 19);
+
+  OKCmd = new Button(this, 302, 158, 75, 21, "OK");
+}
+
+void WorldPropertiesFrm::WireHandlers() {
+  OKCmd->Click = [this] { OKCmd_Click(); };
+  XScroll->Change = [this] { XScroll_Change(); };
+  XScroll->Scroll = [this] { XScroll_Scroll(); };
+  YScroll->Change = [this] { YScroll_Change(); };
+  YScroll->Scroll = [this] { YScroll_Scroll(); };
+  FNBox->Click = [this] { FNBox_Click(); };
+  NameBox->Change = [this] { NameBox_Change(); };
+  CommentBox->Change = [this] { CommentBox_Change(); };
+  MusicBox->Click = [this] { MusicBox_Click(); };
+  WidthBox->KeyPress = [this](int& key) { WidthBox_KeyPress(key); };
+  HeightBox->KeyPress = [this](int& key) { HeightBox_KeyPress(key); };
+  StartXBox->KeyPress = [this](int& key) { StartXBox_KeyPress(key); };
+  StartYBox->KeyPress = [this](int& key) { StartYBox_KeyPress(key); };
+  WidthBox->Change = [this] { WidthBox_Change(); };
+  HeightBox->Change = [this] { HeightBox_Change(); };
+  StartXBox->Change = [this] { StartXBox_Change(); };
+  StartYBox->Change = [this] { StartYBox_Change(); };
+}
+
+// ---------------------------------------------------------------- life cycle
+
+void WorldPropertiesFrm::Form_Load() {
+  PlaceByFormIndex(kFormWorldPropertiesFrm);
+  // The smallest world the game scrolls over; also lifts a new world's 18 x 15.
+  if (World.Width < kMinWidth) World.Width = kMinWidth;
+  if (World.Height < kMinHeight) World.Height = kMinHeight;
+  UpdatePropertiesDisplay();
+}
+
+void WorldPropertiesFrm::Form_Unload() {
+  StorePlace(kFormWorldPropertiesFrm);
+  if (NewWorldPending) {
+    ResetWorldTiles();
+    NewWorldPending = false;
+  }
+  // The world window is drawn again once it takes input; an owner that is
+  // closing itself (and took this dialog with it) is left alone.
+  ReleaseOwner();
+  if (auto* world = qobject_cast<WorldFrm*>(Owner())) world->UpdateWorld();
+}
+
+void WorldPropertiesFrm::OKCmd_Click() { Unload(); }
+
+// ---------------------------------------------------------------- display
+
+void WorldPropertiesFrm::UpdatePropertiesDisplay() {
+  QPointer<WorldPropertiesFrm> self(this);
+  // A fill run from a handler inside another fill's event pump leaves the
+  // outer fill's flag as it found it; every way out restores it.
+  struct Guard {
+    QPointer<WorldPropertiesFrm> frm;
+    bool was;
+    ~Guard() {
+      if (frm) frm->Updating = was;
+    }
+  } guard{self, Updating};
+  Updating = true;
+  platform::DoEvents();
+  if (!self || IsUnloaded()) return;
+
+  FNBox->SetCaption(Pref.LastWorldMapFile);
+  NameBox->SetText(World.Name);
+  CommentBox->SetText(World.Comments.empty() ? std::string() : World.Comments[0]);
+  MusicBox->SetCaption(World.Music);
+  WidthBox->SetText(FormatInt(World.Width));
+  HeightBox->SetText(FormatInt(World.Height));
+  StartXBox->SetText(FormatInt(World.StartX));
+  StartYBox->SetText(FormatInt(World.StartY));
+
+  // A width typed past the bar's end shows the bar at its end (the bar keeps
+  // its value in its range); its handlers do nothing meanwhile, so the width
+  // stays as typed.
+  XScroll->SetValue(World.Width);
+  YScroll->SetValue(World.Height);
+}
+
+// ---------------------------------------------------------------- texts
+
+void WorldPropertiesFrm::NameBox_Change() {
+  if (Updating) return;
+  World.Name = NameBox->Text();
+}
+
+void WorldPropertiesFrm::CommentBox_Change() {
+  if (Updating) return;
+  if (World.Comments.empty()) World.Comments.resize(1);
+  World.Comments[0] = CommentBox->Text();
+}
+
+// ---------------------------------------------------------------- sizes and start
+
+// Tested at every change of the text, so a size typed digit by digit is
+// refused, with its box, at each step that lies outside the range.
+void WorldPropertiesFrm::WidthBox_Change() {
+  if (Updating) return;
+  const long value = LeadingNumber(WidthBox->Text());
+  if (value >= kMinWidth && value <= kMaxWidth) {
+    World.Width = static_cast<int16_t>(value);
+    return;
+  }
+  ShowMsgBox("World Map Width\r\nMust be between 19 and 1023", platform::kCriticalOk, "World Map Width Error");
+}
+
+void WorldPropertiesFrm::HeightBox_Change() {
+  if (Updating) return;
+  const long value = LeadingNumber(HeightBox->Text());
+  if (value >= kMinHeight && value <= kMaxHeight) {
+    World.Height = static_cast<int16_t>(value);
+    return;
+  }
+  ShowMsgBox("World Map Height", platform::kCriticalOk, "World Map Height Error");
+}
+
+void WorldPropertiesFrm::StartXBox_Change() {
+  if (Updating) return;
+  StoreStart(StartXBox, World.StartX);
+}
+
+void WorldPropertiesFrm::StartYBox_Change() {
+  if (Updating) return;
+  StoreStart(StartYBox, World.StartY);
+}
+
+void WorldPropertiesFrm::NumberKeyFilter(int& keyAscii) {
+  if (keyAscii == 8) return;
+  if (keyAscii == 13) {
+    keyAscii = 0;
+    UpdatePropertiesDisplay();  // shows the stored values again
+    return;
+  }
+  if (keyAscii >= '0' && keyAscii <= '9') return;
+  keyAscii = 0;
+}
+
+void WorldPropertiesFrm::WidthBox_KeyPress(int& keyAscii) { NumberKeyFilter(keyAscii); }
+void WorldPropertiesFrm::HeightBox_KeyPress(int& keyAscii) { NumberKeyFilter(keyAscii); }
+void WorldPropertiesFrm::StartXBox_KeyPress(int& keyAscii) { NumberKeyFilter(keyAscii); }
+void WorldPropertiesFrm::StartYBox_KeyPress(int& keyAscii) { NumberKeyFilter(keyAscii); }
+
+void WorldPropertiesFrm::XScroll_Change() {
+  if (Updating) return;
+  World.Width = static_cast<int16_t>(XScroll->Value());
+  UpdatePropertiesDisplay();
+}
+
+void WorldPropertiesFrm::XScroll_Scroll() { XScroll_Change(); }
+
+void WorldPropertiesFrm::YScroll_Change() {
+  if (Updating) return;
+  World.Height = static_cast<int16_t>(YScroll->Value());
+  UpdatePropertiesDisplay();
+}
+
+void WorldPropertiesFrm::YScroll_Scroll() { YScroll_Change(); }
+
+// ---------------------------------------------------------------- file and music
+
+void WorldPropertiesFrm::FNBox_Click() {
+  if (Updating) return;
+  SelectWorldFile();
+}
+
+// Names the file that "Save World Map" writes to; nothing is read from it.
+void WorldPropertiesFrm::SelectWorldFile() {
+  platform::CommonDialog spare;
+  platform::CommonDialog& cd = SharedFileDialog(spare);
+  QPointer<WorldPropertiesFrm> self(this);
+  try {
+    cd.CancelError = true;
+    cd.InitDir = WorldMapsDir;
+    cd.Filter = "*.yvwm|*.yvwm";
+    cd.FileName.clear();
+    cd.ShowOpen();
+    Pref.LastWorldMapFile = cd.FileName;
+  } catch (const platform::CancelError&) {
+    return;  // nothing changes
+  } catch (const std::exception&) {
+    return;  // nor when the dialog fails
+  }
+  if (self && !IsUnloaded()) UpdatePropertiesDisplay();
+}
+
+void WorldPropertiesFrm::MusicBox_Click() {
+  platform::CommonDialog spare;
+  platform::CommonDialog& cd = SharedFileDialog(spare);
+  QPointer<WorldPropertiesFrm> self(this);
+  try {
+    cd.CancelError = true;
+    cd.InitDir = MusicDir;
+    cd.Filter = "*.mod|*.mod";
+    cd.FileName = World.Music;
+    cd.ShowOpen();
+    // The game looks music up by name in its music folder.
+    World.Music = GetFileNamePart(cd.FileName);
+  } catch (const platform::CancelError&) {
+    return;
+  } catch (const std::exception&) {
+    return;
+  }
+  if (self && !IsUnloaded()) UpdatePropertiesDisplay();
+}
+
+// ---------------------------------------------------------------- opener
+
+void OpenWorldPropertiesFrm() {
+  // The world window takes no input until the dialog unloads; no hourglass,
+  // the dialog is up at once.
+  ShowDialog<WorldPropertiesFrm>({WorldFrm::Instance(), OwnerUse::Disable});
+}
 
 }  // namespace yv
