@@ -5,6 +5,7 @@
 #include "model/YVE_Main.h"
 #include "pictures/Pictures.h"
 #include "platform/System.h"
+#include "worldeditor/WorldFrm.h"
 
 namespace yv {
 namespace {
@@ -357,6 +358,9 @@ void MainFrm::Form_Load() {
 }
 
 void MainFrm::Form_Unload() {
+  // The program ends with the main window: an open world window goes first,
+  // storing its own state and offering to save its world map.
+  if (WorldFrm* world = WorldFrm::Instance()) world->Unload();
   BGTimer->SetEnabled(false);
   StorePlace(kFormMainFrm);
   Pref.SavedTile = SelectedTile;

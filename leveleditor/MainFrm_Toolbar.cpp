@@ -12,6 +12,7 @@
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
+#include "worldeditor/WorldFrm.h"
 
 namespace yv {
 
@@ -73,7 +74,7 @@ void MainFrm::TB_ButtonClick(int index) {
       OpenZunboTextFrm();
       break;
     case 13:
-      // The world editor is not part of this program yet.
+      OpenWorldFrm();
       break;
     case 15:
       OpenHelpFrm();

@@ -1,69 +1,407 @@
 // The world window: controls and layout, load and unload, toolbar, file
-// commands and scroll handlers (to be built).
+// commands and scroll handlers.
 #include "worldeditor/WorldFrm.h"
 
 #include <QPointer>
 
+#include "leveleditor/MainFrm.h"
+#include "model/General.h"
+#include "model/Preference.h"
+#include "model/YVE_Main.h"
+#include "pictures/Pictures.h"
+#include "platform/System.h"
+#include "platform/Ui.h"
+#include "worldeditor/WorldDialogs.h"
+#include "worldeditor/document/YVW_Read.h"
+#include "worldeditor/document/YVW_Write.h"
+
 namespace yv {
 namespace {
+
 QPointer<WorldFrm> g_instance;
+
+const char* const kModeCaptions[5] = {"Map Tiles - Normal Table", "Map Tiles - Favotites Table", "Level Point Editor",
+                                      "All Layers", "Set Zunbo Start"};
+const int kModeTops[5] = {16, 34, 52, 72, 92};
+
+const QColor kGreen(0, 128, 0);
+
+// The world window has no file dialog of its own: it shares the main
+// window's, so a name chosen in either is offered again by the next one.
+platform::CommonDialog& SharedDialog() {
+  if (MainFrm* main = MainFrm::Instance()) return main->CD;
+  static platform::CommonDialog alone;  // a world window opened without the main window
+  return alone;
+}
+
+// The three settings every world-map file dialog gets; the name is left as
+// the last dialog chose it.
+platform::CommonDialog& WorldMapDialog() {
+  platform::CommonDialog& cd = SharedDialog();
+  cd.CancelError = true;
+  cd.InitDir = WorldMapsDir;
+  cd.Filter = "*.yvwm|*.yvwm";
+  return cd;
+}
+
+// The main window back in use: enabled, the normal pointer, shown.
+void GiveBackMainFrm() {
+  MainFrm* main = MainFrm::Instance();
+  if (!main || main->IsUnloaded()) return;
+  main->SetFormEnabled(true);
+  main->SetMousePointer(controls::Pointer::Default);
+  main->show();
+}
+
 }  // namespace
 
 using namespace controls;
+using platform::kCancel;
+using platform::kQuestionYesNo;
+using platform::kQuestionYesNoCancel;
+using platform::kYes;
+
+int16_t WorldFrm::LastEditMode = 0;
 
 WorldFrm::WorldFrm() : Form(863, 634) {
+  SetFaceColor(QColor(192, 192, 192));
+  setWindowIcon(QIcon(pictures::Named("app_icon")));
+  SetCaption("YV_Editor - Yorvane World Map Editor");
+  WorldEditMode = LastEditMode;
   BuildControls();
   BuildTilesFrame();
   BuildLinkFrame();
   WireHandlers();
 }
 
-WorldFrm::~WorldFrm() = default;
+WorldFrm::~WorldFrm() {
+  // A world window that goes without its unload still hands the main window back.
+  if (IsLoaded()) GiveBackMainFrm();
+}
 
 WorldFrm* WorldFrm::Instance() { return g_instance.data(); }
 
 WorldFrm& WorldFrm::Create() {
-  if (!g_instance) g_instance = new WorldFrm();
+  if (!g_instance || g_instance->IsUnloaded()) g_instance = new WorldFrm();
   return *g_instance;
 }
 
-void WorldFrm::BuildControls() {}
-void WorldFrm::WireHandlers() {}
-void WorldFrm::Form_Load() {}
-void WorldFrm::Form_Unload() {}
+void OpenWorldFrm() {
+  if (WorldFrm* open = WorldFrm::Instance(); open && open->IsLoaded()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  QPointer<MainFrm> main = MainFrm::Instance();
+  if (main) main->SetMousePointer(Pointer::Hourglass);
+  QPointer<WorldFrm> world = &WorldFrm::Create();
+  world->Show();
+  // The load pumps events and may show boxes: the world window can have been
+  // closed meanwhile, and has then given the main window back already.
+  if (!world || !world->IsLoaded() || !main || main->IsUnloaded()) return;
+  main->SetFormEnabled(false);
+  main->hide();
+}
 
-void WorldFrm::WTB_ButtonClick(int) {}
-void WorldFrm::FileNameBox_Click() {}
-void WorldFrm::MapXScroll_Change() {}
-void WorldFrm::MapXScroll_Scroll() {}
-void WorldFrm::MapYScroll_Change() {}
-void WorldFrm::MapYScroll_Scroll() {}
-void WorldFrm::TileScroll_Change() {}
-void WorldFrm::TileScroll_Scroll() {}
-void WorldFrm::OpenWorldDialog() {}
-void WorldFrm::SaveWorldAsDialog() {}
-void WorldFrm::CreateNewWorld() {}
-void WorldFrm::ClearWorldView() {}
+// ---------------------------------------------------------------- layout
 
-// WorldFrm_Draw.cpp
-void WorldFrm::UpdateWorld() {}
-void WorldFrm::DrawWorldMap() {}
-void WorldFrm::DrawLinkMarkers() {}
-ImageBox* WorldFrm::Marker(int) { return nullptr; }
+void WorldFrm::BuildControls() {
+  WorldImages = std::make_unique<ImageList>();
+  for (int n = 1; n <= 76; ++n) WorldImages->Set(n, pictures::World(n));
+  WTBImages = std::make_unique<ImageList>();
+  for (int n = 1; n <= 6; ++n) WTBImages->Set(n, pictures::WorldToolbar(n));
 
-// WorldFrm_Palette.cpp
-void WorldFrm::BuildTilesFrame() {}
-void WorldFrm::DrawTileTable() {}
-void WorldFrm::TileImg_Click(int) {}
-void WorldFrm::FavCheck_Click() {}
+  WTB = new Toolbar(this, 0, 0, 863, 58);
+  // Positions 1..10; a null tooltip is a separator. The buttons have no captions.
+  const char* const buttons[10] = {"Create New World", nullptr, "Open World Map",   nullptr, "Save World Map",
+                                   "Save Map As",      nullptr, "World Properties", nullptr, "Exit World Editor"};
+  int picture = 1;
+  for (const char* tip : buttons) {
+    if (!tip)
+      WTB->AddSeparator();
+    else
+      WTB->AddButton("", tip, WTBImages->Picture(picture++));
+  }
 
-// WorldFrm_MapEdit.cpp
-void WorldFrm::AddInNewLink(int16_t&, int16_t&) {}
-void WorldFrm::ModeOption_Click(int) {}
-void WorldFrm::AutoCheck_Click() {}
-void WorldFrm::Img_MouseDown(int, int, int, int, int) {}
-void WorldFrm::Img_MouseMove(int, int, int, int, int) {}
-void WorldFrm::DotImg_MouseDown(int, int, int, int, int) {}
-void WorldFrm::DotImg_MouseMove(int, int, int, int, int) {}
+  FileNameBox = new Label(this, 8, 62, 617, 19);
+  FileNameBox->SetBackColor(kGreen);
+  FileNameBox->SetForeColor(Qt::white);
+  FileNameBox->SetBold(true);
+  FileNameBox->SetToolTip("Click to open a Yorvane World Map file.");
+
+  MapBackLabel = new Label(this, 8, 86, 617, 515);
+  MapBackLabel->SetBackColor(Qt::black);
+  for (int c = 0; c < 18; ++c)
+    for (int r = 0; r < 15; ++r)
+      Img[CellIndex(c, r)] = new ImageBox(this, kCellLeft + kCellPitch * c, kCellTop + kCellPitch * r, 32, 32);
+  // Above the cells, below the markers made after it.
+  overlay_ = new PictureOverlay(this, MapBackLabel->geometry());
+
+  MapXScroll = new ScrollBar(this, 10, 604, 615, 23, Qt::Horizontal);
+  MapXScroll->SetLargeChange(8);
+  MapYScroll = new ScrollBar(this, 628, 86, 23, 515, Qt::Vertical);
+  MapYScroll->SetLargeChange(1);
+  // Both keep the full range until the first drawn world sets it, so the
+  // load can restore the saved positions before anything is drawn.
+
+  Frame2 = new Frame(this, 658, 60, 201, 133, "Mode Selection");
+  for (int i = 0; i < 5; ++i) ModeOption[i] = new OptionButton(Frame2, 12, kModeTops[i], 183, 17, kModeCaptions[i]);
+  FavCheck = new CheckBox(Frame2, 12, 112, 110, 17, "Edit Favorites");
+
+  CordsFrame = new Frame(this, 658, 568, 201, 59, "Mouse Cords");
+  MouseXLabel = new Label(CordsFrame, 10, 17, 20, 17, "X :");
+  MouseYLabel = new Label(CordsFrame, 10, 37, 20, 17, "Y :");
+  MouseXBox = new Label(CordsFrame, 32, 16, 39, 17);
+  MouseYBox = new Label(CordsFrame, 32, 36, 39, 17);
+  for (Label* box : {MouseXBox, MouseYBox}) {
+    box->SetBackColor(Qt::white);
+    box->SetAlignment(Align::Center);
+  }
+  AutoCheck = new CheckBox(CordsFrame, 82, 16, 115, 13, "Auto Complete Tiles");
+
+  // Out of sight until the drawing moves them onto the map.
+  DummyCmd = new Button(this, -200, 700, 20, 20, "");
+  for (int i = 0; i < 64; ++i) Marker(i);
+  for (int i = 0; i < 64; ++i) {
+    TeleportImg[i] = new ImageBox(this, -100, 700, 21, 21);
+    TeleportImg[i]->SetVisible(false);
+  }
+  ZunboImg = new ImageBox(this, -100, 700, 32, 32);
+  ZunboImg->SetPicture(pictures::Named("world_zunbo"));
+  ZunboImg->SetToolTip("Zunbo");
+  ZunboImg->SetVisible(false);
+  BlankImg = new ImageBox(this, -100, 740, 32, 32);
+  BlankImg->SetPicture(pictures::Named("world_blank"));
+}
+
+ImageBox* WorldFrm::Marker(int i) {
+  while (static_cast<int>(DotImg.size()) <= i) {
+    const int index = static_cast<int>(DotImg.size());
+    auto* marker = new ImageBox(this, -100, 700, 21, 23);
+    marker->SetVisible(false);
+    marker->MouseDown = [this, index](int b, int s, int x, int y) { DotImg_MouseDown(index, b, s, x, y); };
+    marker->MouseMove = [this, index](int b, int s, int x, int y) { DotImg_MouseMove(index, b, s, x, y); };
+    DotImg.push_back(marker);
+  }
+  return DotImg[static_cast<size_t>(i)];
+}
+
+void WorldFrm::WireHandlers() {
+  WTB->ButtonClick = [this](int index) { WTB_ButtonClick(index); };
+  FileNameBox->Click = [this] { FileNameBox_Click(); };
+  for (int i = 0; i < 270; ++i) {
+    Img[i]->MouseDown = [this, i](int b, int s, int x, int y) { Img_MouseDown(i, b, s, x, y); };
+    Img[i]->MouseMove = [this, i](int b, int s, int x, int y) { Img_MouseMove(i, b, s, x, y); };
+  }
+  MapXScroll->Change = [this] { MapXScroll_Change(); };
+  MapXScroll->Scroll = [this] { MapXScroll_Scroll(); };
+  MapYScroll->Change = [this] { MapYScroll_Change(); };
+  MapYScroll->Scroll = [this] { MapYScroll_Scroll(); };
+  TileScroll->Change = [this] { TileScroll_Change(); };
+  TileScroll->Scroll = [this] { TileScroll_Scroll(); };
+  if (LinkScroll) {
+    LinkScroll->Change = [this] { LinkScroll_Change(); };
+    LinkScroll->Scroll = [this] { LinkScroll_Scroll(); };
+  }
+  for (int i = 0; i < 5; ++i) ModeOption[i]->Click = [this, i] { ModeOption_Click(i); };
+  FavCheck->Click = [this] { FavCheck_Click(); };
+  AutoCheck->Click = [this] { AutoCheck_Click(); };
+  for (int i = 0; i < 36; ++i) TileImg[i]->Click = [this, i] { TileImg_Click(i); };
+  for (int i = 0; i < 16; ++i) {
+    if (LinkIndImg[i]) LinkIndImg[i]->Click = [this, i] { LinkIndImg_Click(i); };
+    if (LinkNumBox[i]) LinkNumBox[i]->Click = [this, i] { LinkNumBox_Click(i); };
+    if (LinkTypeBox[i]) LinkTypeBox[i]->Click = [this, i] { LinkTypeBox_Click(i); };
+  }
+}
+
+// ---------------------------------------------------------------- life cycle
+
+void WorldFrm::Form_Load() {
+  PlaceByFormIndex(kFormWorldFrm);
+  LinkFrame->Move(TilesFrame->Left(), TilesFrame->Top());
+  for (int i = 0; i < 16; ++i)
+    for (Label* row : {LinkNumBox[i], LinkTypeBox[i]})
+      if (row) row->SetToolTip("Click to Edit Link Parameters");
+  for (ImageBox* mark : LinkIndImg)
+    if (mark) mark->SetToolTip("Click to Edit Link Parameters");
+
+  show();
+  platform::DoEvents();
+  if (IsUnloaded()) return;
+
+  EditFavorites = 0;
+  FileNameBox->SetCaption("");
+  if (!Trim(Pref.LastWorldMapFile).empty()) {
+    ReadWorldFile(Pref.LastWorldMapFile);
+    WorldEditMode = Pref.SavedWorldMode;
+    // Each change of value redraws at once, possibly with the saved mode
+    // before it has been checked.
+    MapXScroll->SetValue(Pref.SavedWorldScrollX);
+    MapYScroll->SetValue(Pref.SavedWorldScrollY);
+    if (WorldEditMode < 0 || WorldEditMode > 4) WorldEditMode = 0;
+  }
+  if (IsUnloaded()) return;
+  if (WorldEditMode < 0 || WorldEditMode > 4) WorldEditMode = 0;  // a mode kept from the last opening is 0..4
+  ModeOption[WorldEditMode]->SetValue(true);
+
+  MouseXBox->SetCaption("");
+  MouseYBox->SetCaption("");
+  for (Label* box : {LinkNameBox, LinkXBox, LinkYBox, LinkDXBox, LinkDYBox})
+    if (box) box->SetCaption("");
+  for (int i = 0; i < 16; ++i)
+    for (Label* row : {LinkNumBox[i], LinkTypeBox[i]})
+      if (row) row->SetCaption("");
+  SelectedLink = -1;
+  UpdateWorld();
+}
+
+bool WorldFrm::StoreStateAndAskToSave(bool mayCancel) {
+  StorePlace(kFormWorldFrm);  // clamped to what the preferences hold
+  Pref.SavedWorldMode = WorldEditMode;
+  Pref.SavedWorldScrollX = static_cast<int16_t>(MapXScroll->Value());
+  Pref.SavedWorldScrollY = static_cast<int16_t>(MapYScroll->Value());
+  SavePreferences();
+  if (!WorldChanged) return true;
+  const int answer = ShowMsgBox("Save World Map Changes?", kQuestionYesNoCancel, "World Map Changed");
+  if (answer == kCancel) return !mayCancel;
+  if (answer != kYes || !WorldLoaded) return true;  // a world that is not loaded is never written
+  // A save that fails keeps the window, and with it the changes, open.
+  const bool saved = BuildWorldText() && WriteWorldFile(Pref.LastWorldMapFile);
+  return saved || !mayCancel;
+}
+
+bool WorldFrm::Form_QueryUnload() {
+  closeAsked_ = StoreStateAndAskToSave(true);
+  return closeAsked_;
+}
+
+void WorldFrm::Form_Unload() {
+  // Unloaded without the user's close (the main window unloading at the
+  // program's end): the same steps, and nothing can call the close off.
+  if (!closeAsked_) StoreStateAndAskToSave(false);
+  LastEditMode = WorldEditMode;
+  GiveBackMainFrm();
+}
+
+// ---------------------------------------------------------------- toolbar
+
+void WorldFrm::WTB_ButtonClick(int index) {
+  switch (index) {
+    case 1:
+      CreateNewWorld();
+      break;
+    case 3:
+      ClearWorldView();
+      OpenWorldDialog();
+      UpdateWorld();
+      break;
+    case 5:
+      SaveWorldCommand();
+      break;
+    case 6:
+      SaveWorldAsCommand();
+      break;
+    case 8:
+      OpenWorldPropertiesFrm();
+      break;
+    case 10:
+      Close();  // the question about changes may call it off
+      break;
+    default:
+      break;  // separators
+  }
+}
+
+void WorldFrm::FileNameBox_Click() {
+  ClearWorldView();
+  OpenWorldDialog();
+}
+
+// ---------------------------------------------------------------- file commands
+
+// A world that is not loaded (none yet, a failed read, a cancelled open)
+// holds defaults or a part of a file: it never replaces a file.
+void WorldFrm::SaveWorldCommand() {
+  if (!WorldLoaded || !BuildWorldText()) return;
+  WriteWorldFile(Pref.LastWorldMapFile);
+}
+
+void WorldFrm::SaveWorldAsCommand() {
+  if (!WorldLoaded || !BuildWorldText()) return;
+  SaveWorldAsDialog();
+}
+
+void WorldFrm::OpenWorldDialog() {
+  try {
+    platform::CommonDialog& cd = WorldMapDialog();
+    cd.ShowOpen();
+    const std::string chosen = cd.FileName;
+    ReadWorldFile(chosen);
+    if (WorldLoaded) Pref.LastWorldMapFile = chosen;
+    UpdateWorld();
+  } catch (const std::exception&) {
+    // Cancel, and any other failure, ends the command without a message.
+  }
+}
+
+void WorldFrm::SaveWorldAsDialog() {
+  if (!WorldLoaded) return;
+  try {
+    platform::CommonDialog& cd = WorldMapDialog();
+    cd.ShowSave();
+    Pref.LastWorldMapFile = cd.FileName;
+    WriteWorldFile(Pref.LastWorldMapFile);  // reports its own failure
+  } catch (const std::exception&) {
+  }
+}
+
+void WorldFrm::CreateNewWorld() {
+  if (ShowMsgBox("Do you wish to create a new world?", kQuestionYesNo, "Yorvane New World Creation") != kYes) return;
+  // An earlier failed read must not keep the new world from being drawn.
+  WorldReadError = 0;
+  ClearWorldView();
+  NewWorldPending = true;
+  OpenWorldPropertiesFrm();  // its close gives the new world its map and redraws
+}
+
+void WorldFrm::ClearWorldView() {
+  ResetWorldData();
+  const QPixmap& blank = BlankImg->Picture();
+  for (ImageBox* cell : Img) cell->SetPicture(blank);
+  overlay_->Clear();
+  overlay_->Done();
+  WorldEditMode = 0;
+  ModeOption[0]->SetValue(true);
+  MapXScroll->SetValue(0);
+  MapYScroll->SetValue(0);
+}
+
+// ---------------------------------------------------------------- scroll bars
+// Each first parks the focus on DummyCmd, so that no scroll bar keeps it.
+
+void WorldFrm::MapXScroll_Change() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
+void WorldFrm::MapXScroll_Scroll() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
+void WorldFrm::MapYScroll_Change() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
+void WorldFrm::MapYScroll_Scroll() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
+void WorldFrm::TileScroll_Change() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
+void WorldFrm::TileScroll_Scroll() {
+  DummyCmd->SetFocus();
+  UpdateWorld();
+}
 
 }  // namespace yv

@@ -25,6 +25,7 @@
 #include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/OptionButton.h"
+#include "controls/PictureOverlay.h"
 #include "controls/ScrollBar.h"
 #include "controls/Toolbar.h"
 
@@ -38,7 +39,8 @@ class WorldFrm : public controls::Form {
 
   // The one instance while it exists (nullptr before it is created and after it is deleted).
   static WorldFrm* Instance();
-  // Creates the instance (not yet loaded) when there is none.
+  // Creates the instance (not yet loaded) when there is none, or when the
+  // one there is has unloaded and only waits to be deleted.
   static WorldFrm& Create();
 
   // ---------------------------------------------------------------- public methods
@@ -53,6 +55,9 @@ class WorldFrm : public controls::Form {
   int16_t EditFavorites = 0;  // FavCheck's value
   int16_t ViewLeft = 0, ViewRight = 0, ViewTop = 0, ViewBottom = 0;
   std::array<bool, 3> LayerShown{};
+  // The form-level mode outlives the window within one run: a window opened
+  // again without a world-map file to read starts in the mode it was left in.
+  static int16_t LastEditMode;
 
   // ---------------------------------------------------------------- controls
   controls::Toolbar* WTB = nullptr;
@@ -141,11 +146,15 @@ class WorldFrm : public controls::Form {
   // (public so that the tests can drive them directly)
   void OpenWorldDialog();
   void SaveWorldAsDialog();
+  void SaveWorldCommand();    // toolbar "Save World Map"
+  void SaveWorldAsCommand();  // toolbar "Save Map As"
   void CreateNewWorld();
   void ClearWorldView();
   void DrawWorldMap();
   void DrawLinkMarkers();
   void DrawTileTable();
+  // CurrentImg and TileIndexBox show SelectedWorldTile.
+  void ShowSelection();
   void UpdateLinkList();
   void OpenLinkEditor();
 
@@ -158,6 +167,7 @@ class WorldFrm : public controls::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  bool Form_QueryUnload() override;
 
  private:
   void BuildControls();    // WorldFrm.cpp
@@ -166,6 +176,24 @@ class WorldFrm : public controls::Form {
   void WireHandlers();
   // The marker of link i, created on first use for links past 63.
   controls::ImageBox* Marker(int i);
+  // The map press of modes 0 and 1 with the left button, and of mode 2.
+  void PaintCell(int x, int y);
+  void PressLinkCell(int x, int y, int button);
+  // The close's own steps: the window's state into the preferences and the
+  // file written, then the question about a changed world map. False when
+  // the close is to be called off (Cancel, or a save that failed); a close
+  // that cannot be called off takes Cancel as No.
+  bool StoreStateAndAskToSave(bool mayCancel);
+
+  controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
+  bool closeAsked_ = false;                      // the user's close has stored and asked already
+  int updateDepth_ = 0;                          // UpdateWorld calls running, nested ones included
 };
+
+// Toolbar "World Editor" of the main window: the world window loaded and
+// shown, then the main window disabled and hidden until the world window has
+// gone (its unload gives the main window back). An open world window is
+// brought to the front instead.
+void OpenWorldFrm();
 
 }  // namespace yv

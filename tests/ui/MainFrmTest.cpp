@@ -20,6 +20,7 @@
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
+#include "worldeditor/WorldFrm.h"
 
 using namespace yv;
 using platform::kCancel;
@@ -639,7 +640,9 @@ TEST_F(MainWindow, ExitUnloadsAndSavesThePreferences) {
   SelectedTile = 42;
   CurrentLayer = 3;
   frm->TB_ButtonClick(1);   // a separator does nothing
-  frm->TB_ButtonClick(13);  // the world editor is not part of this program
+  frm->TB_ButtonClick(13);  // the world window, closed again at once
+  ASSERT_NE(WorldFrm::Instance(), nullptr);
+  EXPECT_TRUE(WorldFrm::Instance()->Close());
   frm->TB_ButtonClick(99);
   EXPECT_TRUE(MainWindowAlive());
   frm->TB_ButtonClick(17);

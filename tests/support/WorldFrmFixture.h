@@ -1,0 +1,83 @@
+// The world window's tests and benchmarks: the program started on a
+// temporary drive C:, world-map files written there, and the world window
+// opened from the main window's toolbar.
+#pragma once
+
+#include <QTest>
+#include <string>
+
+#include "model/LineEnds.h"
+#include "tests/support/ProgramFixture.h"
+#include "worldeditor/WorldFrm.h"
+#include "worldeditor/document/YVW_Read.h"
+#include "worldeditor/document/YVW_Write.h"
+
+namespace yv::test {
+
+inline const std::string kWorldMapsFolder = "Program Files/Yorvane/data/levels/worldmaps/";
+
+// The world document and the world window's remembered mode as at start.
+inline void ResetWorldWindowState() {
+  World = WorldData{};
+  WorldLoaded = NewWorldPending = WorldChanged = false;
+  WorldReadError = SelectedLinkType = SelectedWorldTile = SelectedLink = 0;
+  WorldText.clear();
+  WorldFrm::LastEditMode = 0;
+}
+
+// A loaded world of width x height cells, cell (x, y) holding tile(x, y).
+template <class TileOf>
+void MakeWorld(int width, int height, TileOf tile) {
+  ResetWorldData();
+  World.Width = static_cast<int16_t>(width);
+  World.Height = static_cast<int16_t>(height);
+  ResetWorldTiles();
+  for (int x = 0; x < width; ++x)
+    for (int y = 0; y < height; ++y) SetWorldTile(x, y, static_cast<int16_t>(tile(x, y)));
+}
+inline void MakeWorld(int width, int height) {
+  MakeWorld(width, height, [](int x, int y) { return 1 + (x + y) % 71; });
+}
+
+inline WorldLink& AppendLink(int type, int x, int y) {
+  AddInNewLink(static_cast<int16_t>(x), static_cast<int16_t>(y));
+  WorldLink& link = World.Links[static_cast<size_t>(World.LinkCount)];
+  link.LinkType = static_cast<int16_t>(type);
+  return link;
+}
+
+class WorldWindowTest : public ProgramTest {
+ protected:
+  MainFrm* main = nullptr;
+  WorldFrm* frm = nullptr;
+
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ResetWorldWindowState();
+    main = StartProgram();
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    ProgramTest::TearDown();
+    ResetWorldWindowState();
+  }
+  // Writes World as the file name in the world-map folder; its Windows path.
+  std::string WriteWorld(const std::string& name) {
+    EXPECT_TRUE(BuildWorldText());
+    tree.Write(kWorldMapsFolder + name, WorldText);
+    UseCrLfLineEnds();
+    return WorldMapsDir + "\\" + name;
+  }
+  std::string ReadWorld(const std::string& name) const { return tree.Read(kWorldMapsFolder + name); }
+  // "World Editor" on the main window; the world window, or nullptr.
+  WorldFrm* OpenWorldWindow() {
+    main->TB_ButtonClick(13);
+    frm = WorldFrm::Instance();
+    return frm;
+  }
+  controls::ImageBox* Cell(int c, int r) const { return frm->Img[WorldFrm::CellIndex(c, r)]; }
+  qint64 Shown(controls::ImageBox* box) const { return box->Picture().cacheKey(); }
+  qint64 Picture(int n) const { return frm->WorldImages->Picture(n).cacheKey(); }
+};
+
+}  // namespace yv::test

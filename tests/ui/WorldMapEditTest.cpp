@@ -1,0 +1,210 @@
+// The world window's tile palette and favourites, and the presses and
+// hovers on the map cells and the link markers.
+#include <algorithm>
+
+#include "model/Preference.h"
+#include "tests/support/WorldFrmFixture.h"
+
+using namespace yv;
+using test::Mouse;
+
+namespace {
+
+class WorldMapEdit : public test::WorldWindowTest {
+ protected:
+  void SetUp() override {
+    WorldWindowTest::SetUp();
+    test::MakeWorld(30, 20, [](int, int) { return 1; });
+    Pref.LastWorldMapFile = WriteWorld("e.yvwm");
+    ASSERT_NE(OpenWorldWindow(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+  }
+  void Press(int c, int r, int button = 1) { frm->Img_MouseDown(WorldFrm::CellIndex(c, r), button, 0, 0, 0); }
+  std::string Slot(int i) const { return frm->TileImg[i]->ToolTip(); }
+};
+
+}  // namespace
+
+TEST_F(WorldMapEdit, PaletteInBothModesAndFavouritesEditing) {
+  // Mode 0: tiles 1..36, then 37..72 at the last row; a click selects.
+  EXPECT_EQ(Slot(0), "Tile # 1");
+  EXPECT_EQ(Slot(35), "Tile # 36");
+  Mouse::Click(frm->TileImg[5]);
+  EXPECT_EQ(SelectedWorldTile, 6);
+  EXPECT_EQ(frm->TileIndexBox->Caption(), "6");
+  EXPECT_EQ(Shown(frm->CurrentImg), Picture(6));
+  frm->TileScroll->SetValue(9);
+  EXPECT_EQ(Shown(frm->TileImg[35]), Picture(72));
+  frm->TileImg_Click(35);
+  EXPECT_EQ(SelectedWorldTile, 72);
+  frm->FavCheck->SetValue(1);  // editing favourites: mode 0 still selects
+  frm->TileImg_Click(0);
+  EXPECT_EQ(SelectedWorldTile, 37);
+
+  // Mode 1 with an empty list: every slot shows tile 1; a click selects 0.
+  frm->ModeOption[1]->SetValue(true);
+  EXPECT_EQ(frm->FavCheck->Value(), 1);
+  frm->FavCheck->SetValue(0);
+  frm->TileScroll->SetValue(2);
+  for (int i : {0, 35}) EXPECT_EQ(Slot(i), "Tile # 1");
+  frm->TileImg_Click(3);
+  EXPECT_EQ(SelectedWorldTile, 0);
+  EXPECT_TRUE(frm->CurrentImg->Picture().isNull());
+  // Editing: the slot takes the selection, which stays.
+  SelectedWorldTile = 12;
+  frm->ShowSelection();
+  frm->FavCheck->SetValue(1);
+  frm->TileImg_Click(3);
+  EXPECT_EQ(Pref.WorldFavorites[11], 12);
+  EXPECT_EQ(Slot(3), "Tile # 12");
+  EXPECT_EQ(SelectedWorldTile, 12);
+  Pref.WorldFavorites[12] = 99;  // a number without a picture is drawn as tile 1
+  frm->UpdateWorld();
+  EXPECT_EQ(Slot(4), "Tile # 1");
+
+  // Other modes: no palette; a click shows the selection, or does nothing
+  // while favourites are edited.
+  frm->ModeOption[3]->SetValue(true);
+  EXPECT_EQ(frm->FavCheck->Value(), 1);
+  frm->TileImg_Click(4);
+  EXPECT_EQ(Pref.WorldFavorites[12], 99);
+  EXPECT_EQ(SelectedWorldTile, 12);
+  // The check box ignores a running redraw.
+  frm->Updating = true;
+  frm->FavCheck->SetValue(0);
+  EXPECT_EQ(frm->EditFavorites, 1);
+  frm->Updating = false;
+}
+
+TEST_F(WorldMapEdit, PaintingPickingAndTheTwoPieces) {
+  struct Case {
+    int16_t tile, autoComplete;
+    int x, y;
+    int wantStartY;                         // -1: the start stays
+    std::vector<std::array<int, 3>> cells;  // x, y, tile after the press
+  };
+  const int w = 30, h = 20;
+  const std::vector<Case> cases = {
+      {49,
+       1,
+       w - 3,
+       h - 3,
+       -1,
+       {{w - 3, h - 3, 49},
+        {w - 2, h - 3, 50},
+        {w - 1, h - 3, 51},
+        {w - 3, h - 2, 52},
+        {w - 2, h - 2, 53},
+        {w - 1, h - 2, 54},
+        {w - 3, h - 1, 55},
+        {w - 1, h - 1, 57}}},
+      {49, 1, w - 2, 2, -1, {{w - 2, 2, 49}, {w - 1, 2, 1}, {w - 2, 3, 1}}},
+      {49, 1, 2, h - 2, -1, {{2, h - 2, 49}, {3, h - 2, 1}, {2, h - 1, 1}}},
+      {49, 0, 2, 2, -1, {{2, 2, 49}, {3, 2, 1}, {3, 3, 1}}},
+      {58, 1, 5, 5, 6, {{5, 5, 58}, {5, 6, 59}}},
+      {58, 0, 6, 5, 6, {{6, 5, 58}, {6, 6, 1}}},
+      {58, 1, 7, h - 1, h, {{7, h - 1, 58}, {7, h, 59}}},  // into the spare row
+  };
+  for (const Case& c : cases) {
+    Pref.WorldAutoComplete = c.autoComplete;
+    SelectedWorldTile = c.tile;
+    WorldChanged = false;
+    const int16_t startY = World.StartY;
+    const int sx = std::clamp(c.x - 8, 0, w - 18), sy = std::clamp(c.y - 7, 0, h - 15);
+    frm->MapXScroll->SetValue(sx);
+    frm->MapYScroll->SetValue(sy);
+    Press(c.x - sx, c.y - sy);
+    for (const auto& [x, y, t] : c.cells) EXPECT_EQ(WorldTile(x, y), t) << c.tile << " at " << x << "," << y;
+    EXPECT_EQ(World.StartY, c.wantStartY < 0 ? startY : c.wantStartY);
+    EXPECT_TRUE(WorldChanged);
+    EXPECT_EQ(Shown(Cell(c.x - sx, c.y - sy)), Picture(c.tile));
+    for (const auto& [x, y, t] : c.cells) SetWorldTile(x, y, 1);
+  }
+
+  // The right button picks; the middle one and mode 3 do nothing.
+  frm->MapXScroll->SetValue(12);
+  frm->MapYScroll->SetValue(5);
+  SetWorldTile(12, 6, 33);
+  WorldChanged = false;
+  Press(0, 1, 2);
+  EXPECT_EQ(SelectedWorldTile, 33);
+  EXPECT_EQ(frm->TileIndexBox->Caption(), "33");
+  EXPECT_EQ(Shown(frm->CurrentImg), Picture(33));
+  Press(0, 1, 4);
+  frm->ModeOption[3]->SetValue(true);
+  Press(1, 1, 1);
+  EXPECT_EQ(WorldTile(13, 6), 1);
+  EXPECT_FALSE(WorldChanged);
+  // Mode 4: any button moves the start.
+  frm->ModeOption[4]->SetValue(true);
+  Press(2, 3, 4);
+  EXPECT_EQ(World.StartX, 14);
+  EXPECT_EQ(World.StartY, 8);
+  EXPECT_TRUE(WorldChanged);
+  EXPECT_EQ(frm->ZunboImg->pos(), Cell(2, 3)->pos());
+
+  // A world made larger than its tile array: a paint grows the array.
+  frm->ModeOption[0]->SetValue(true);
+  World.Width = 40;
+  frm->UpdateWorld();
+  frm->MapXScroll->SetValue(22);
+  SelectedWorldTile = 7;
+  Press(17, 0);
+  EXPECT_EQ(WorldTile(39, 5), 7);
+  EXPECT_EQ(WorldTile(0, 0), 1);
+
+  // Without a loaded world no mode edits anything.
+  WorldLoaded = false;
+  WorldChanged = false;
+  for (int mode : {0, 2, 4}) {
+    frm->WorldEditMode = static_cast<int16_t>(mode);
+    for (int button : {1, 2}) Press(1, 1, button);
+  }
+  EXPECT_FALSE(WorldChanged);
+  EXPECT_EQ(World.LinkCount, 0);
+}
+
+TEST_F(WorldMapEdit, LinkPressesHoversAndMarkers) {
+  test::AppendLink(0, 3, 3);
+  test::AppendLink(3, 4, 4);
+  test::AppendLink(2, 4, 4);
+  frm->ModeOption[2]->SetValue(true);
+  WorldChanged = false;
+  struct Case {
+    int x, y, button;
+    int wantSelected, wantCount;
+  };
+  for (const Case& c : {Case{4, 4, 1, 2, 3},  // the lower number of two
+                        Case{3, 3, 1, 4, 4},  // a type-0 link: a second one is added
+                        Case{6, 6, 2, 0, 4},  // right on an empty cell: link 0
+                        Case{6, 6, 1, 5, 5}}) {
+    Press(c.x, c.y, c.button);
+    EXPECT_EQ(SelectedLink, c.wantSelected) << c.x << "," << c.y;
+    EXPECT_EQ(World.LinkCount, c.wantCount);
+  }
+  WorldLink added;
+  added.LinkType = 2;
+  added.X = added.Y = 6;
+  EXPECT_EQ(World.Links[5], added);
+  EXPECT_FALSE(WorldChanged);
+
+  // The hover read-out.
+  frm->Img_MouseMove(WorldFrm::CellIndex(3, 4), 0, 0, 0, 0);
+  EXPECT_EQ(Cell(3, 4)->ToolTip(), "Tile = 1, X = 3, Y = 4");
+  EXPECT_EQ(frm->MouseXBox->Caption(), "3");
+  EXPECT_EQ(frm->MouseYBox->Caption(), "4");
+
+  // A marker press selects its link and switches to mode 2; a marker of a
+  // link that is gone does nothing.
+  frm->ModeOption[4]->SetValue(true);
+  ASSERT_TRUE(frm->DotImg[2]->Visible());
+  Mouse::Press(frm->DotImg[2], QPoint(3, 3));
+  Mouse::Release(frm->DotImg[2], QPoint(3, 3));
+  EXPECT_EQ(SelectedLink, 2);
+  EXPECT_EQ(frm->WorldEditMode, 2);
+  EXPECT_TRUE(frm->LinkFrame->Visible());
+  frm->DotImg_MouseDown(9, 1, 0, 0, 0);
+  EXPECT_EQ(SelectedLink, 2);
+  frm->DotImg_MouseMove(3, 0, 0, 0, 0);
+  EXPECT_EQ(frm->DotImg[3]->ToolTip(), "Link # 3, Left Click to Select, Right Click to Edit");
+}
