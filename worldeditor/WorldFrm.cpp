@@ -199,19 +199,11 @@ void WorldFrm::WireHandlers() {
   MapYScroll->Scroll = [this] { MapYScroll_Scroll(); };
   TileScroll->Change = [this] { TileScroll_Change(); };
   TileScroll->Scroll = [this] { TileScroll_Scroll(); };
-  if (LinkScroll) {
-    LinkScroll->Change = [this] { LinkScroll_Change(); };
-    LinkScroll->Scroll = [this] { LinkScroll_Scroll(); };
-  }
   for (int i = 0; i < 5; ++i) ModeOption[i]->Click = [this, i] { ModeOption_Click(i); };
   FavCheck->Click = [this] { FavCheck_Click(); };
   AutoCheck->Click = [this] { AutoCheck_Click(); };
   for (int i = 0; i < 36; ++i) TileImg[i]->Click = [this, i] { TileImg_Click(i); };
-  for (int i = 0; i < 16; ++i) {
-    if (LinkIndImg[i]) LinkIndImg[i]->Click = [this, i] { LinkIndImg_Click(i); };
-    if (LinkNumBox[i]) LinkNumBox[i]->Click = [this, i] { LinkNumBox_Click(i); };
-    if (LinkTypeBox[i]) LinkTypeBox[i]->Click = [this, i] { LinkTypeBox_Click(i); };
-  }
+  // The link list wires its own controls as it builds them.
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -219,11 +211,11 @@ void WorldFrm::WireHandlers() {
 void WorldFrm::Form_Load() {
   PlaceByFormIndex(kFormWorldFrm);
   LinkFrame->Move(TilesFrame->Left(), TilesFrame->Top());
-  for (int i = 0; i < 16; ++i)
-    for (Label* row : {LinkNumBox[i], LinkTypeBox[i]})
-      if (row) row->SetToolTip("Click to Edit Link Parameters");
-  for (ImageBox* mark : LinkIndImg)
-    if (mark) mark->SetToolTip("Click to Edit Link Parameters");
+  for (int i = 0; i < 16; ++i) {
+    LinkIndImg[i]->SetToolTip("Click to Edit Link Parameters");
+    LinkNumBox[i]->SetToolTip("Click to Edit Link Parameters");
+    LinkTypeBox[i]->SetToolTip("Click to Edit Link Parameters");
+  }
 
   show();
   platform::DoEvents();
@@ -246,11 +238,11 @@ void WorldFrm::Form_Load() {
 
   MouseXBox->SetCaption("");
   MouseYBox->SetCaption("");
-  for (Label* box : {LinkNameBox, LinkXBox, LinkYBox, LinkDXBox, LinkDYBox})
-    if (box) box->SetCaption("");
-  for (int i = 0; i < 16; ++i)
-    for (Label* row : {LinkNumBox[i], LinkTypeBox[i]})
-      if (row) row->SetCaption("");
+  for (Label* box : {LinkNameBox, LinkXBox, LinkYBox, LinkDXBox, LinkDYBox}) box->SetCaption("");
+  for (int i = 0; i < 16; ++i) {
+    LinkNumBox[i]->SetCaption("");
+    LinkTypeBox[i]->SetCaption("");
+  }
   SelectedLink = -1;
   UpdateWorld();
 }

@@ -112,7 +112,7 @@ void WorldFrm::DotImg_MouseDown(int index, int button, int, int, int) {
   ModeOption[2]->SetValue(true);  // from another mode: mode 2, redrawn with the link list
   platform::DoEvents();
   if (IsUnloaded()) return;
-  if (LinkFrame->Visible() && LinkScroll) {
+  if (LinkFrame->Visible()) {
     // The list shows links V + 1 to V + 16; a link outside them is brought
     // into the 15th row, as far as the range allows.
     const int v = LinkScroll->Value();

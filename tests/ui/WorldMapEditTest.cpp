@@ -4,6 +4,7 @@
 
 #include "model/Preference.h"
 #include "tests/support/WorldFrmFixture.h"
+#include "worldeditor/LinkForm.h"
 
 using namespace yv;
 using test::Mouse;
@@ -169,42 +170,61 @@ TEST_F(WorldMapEdit, LinkPressesHoversAndMarkers) {
   test::AppendLink(3, 4, 4);
   test::AppendLink(2, 4, 4);
   frm->ModeOption[2]->SetValue(true);
-  WorldChanged = false;
   struct Case {
     int x, y, button;
     int wantSelected, wantCount;
   };
   for (const Case& c : {Case{4, 4, 1, 2, 3},  // the lower number of two
                         Case{3, 3, 1, 4, 4},  // a type-0 link: a second one is added
+                        Case{4, 4, 4, 2, 4},  // the middle button only selects
                         Case{6, 6, 2, 0, 4},  // right on an empty cell: link 0
                         Case{6, 6, 1, 5, 5}}) {
+    WorldChanged = false;
     Press(c.x, c.y, c.button);
     EXPECT_EQ(SelectedLink, c.wantSelected) << c.x << "," << c.y;
     EXPECT_EQ(World.LinkCount, c.wantCount);
+    // The editor opens on the link over the disabled window; the press
+    // itself marks nothing changed.
+    EXPECT_FALSE(WorldChanged);
+    EXPECT_FALSE(frm->FormEnabled());
+    ASSERT_NE(LinkForm::Instance(), nullptr);
+    EXPECT_EQ(LinkForm::Instance()->EditLink, World.Links[static_cast<size_t>(SelectedLink)]);
+    LinkForm::Instance()->CancelCmd_Click();
+    EXPECT_TRUE(frm->FormEnabled());
   }
-  WorldLink added;
-  added.LinkType = 2;
-  added.X = added.Y = 6;
-  EXPECT_EQ(World.Links[5], added);
-  EXPECT_FALSE(WorldChanged);
 
   // The hover read-out.
   frm->Img_MouseMove(WorldFrm::CellIndex(3, 4), 0, 0, 0, 0);
   EXPECT_EQ(Cell(3, 4)->ToolTip(), "Tile = 1, X = 3, Y = 4");
   EXPECT_EQ(frm->MouseXBox->Caption(), "3");
   EXPECT_EQ(frm->MouseYBox->Caption(), "4");
+}
 
-  // A marker press selects its link and switches to mode 2; a marker of a
-  // link that is gone does nothing.
+TEST_F(WorldMapEdit, MarkerPressesSelectScrollTheListAndOpenTheEditor) {
+  for (int n = 1; n <= 40; ++n) test::AppendLink(3, n % 18, 1 + n / 18);
+  SelectedLink = 0;
   frm->ModeOption[4]->SetValue(true);
-  ASSERT_TRUE(frm->DotImg[2]->Visible());
-  Mouse::Press(frm->DotImg[2], QPoint(3, 3));
-  Mouse::Release(frm->DotImg[2], QPoint(3, 3));
-  EXPECT_EQ(SelectedLink, 2);
+  Mouse::Press(frm->DotImg[36], QPoint(3, 3));  // from mode 4: mode 2 with the list
+  Mouse::Release(frm->DotImg[36], QPoint(3, 3));
+  EXPECT_EQ(SelectedLink, 36);
   EXPECT_EQ(frm->WorldEditMode, 2);
   EXPECT_TRUE(frm->LinkFrame->Visible());
-  frm->DotImg_MouseDown(9, 1, 0, 0, 0);
-  EXPECT_EQ(SelectedLink, 2);
+  EXPECT_EQ(frm->LinkScroll->Value(), 21);
+  for (const auto [link, from, to] : {std::array{36, 20, 20}, std::array{20, 20, 5}, std::array{3, 20, 0}}) {
+    frm->LinkScroll->SetValue(from);
+    frm->DotImg_MouseDown(link, 1, 0, 0, 0);
+    EXPECT_EQ(SelectedLink, link);
+    EXPECT_EQ(frm->LinkScroll->Value(), to) << link;
+  }
+  EXPECT_EQ(LinkForm::Instance(), nullptr);
+  frm->DotImg_MouseDown(7, 2, 0, 0, 0);  // the right button opens the editor
+  ASSERT_NE(LinkForm::Instance(), nullptr);
+  EXPECT_EQ(LinkForm::Instance()->EditLink, World.Links[7]);
+  LinkForm::Instance()->CancelCmd_Click();
+  // A marker whose link is gone does nothing.
+  frm->DotImg_MouseDown(41, 2, 0, 0, 0);
+  EXPECT_EQ(SelectedLink, 7);
+  EXPECT_EQ(LinkForm::Instance(), nullptr);
   frm->DotImg_MouseMove(3, 0, 0, 0, 0);
   EXPECT_EQ(frm->DotImg[3]->ToolTip(), "Link # 3, Left Click to Select, Right Click to Edit");
 }
