@@ -3,6 +3,7 @@
 // and create.
 #include "model/Preference.h"
 #include "tests/support/WorldFrmFixture.h"
+#include "worldeditor/WorldPropertiesFrm.h"
 
 using namespace yv;
 using controls::Pointer;
@@ -264,12 +265,21 @@ TEST_F(WorldWindow, CreateNewWorldAfterAFailedRead) {
   EXPECT_EQ(WorldReadError, 0);
   EXPECT_EQ(frm->WorldEditMode, 0);
   EXPECT_EQ(ui.msgCalls.size(), 2u);  // no read error box while the view is cleared
-  // The properties dialog's close: the new world is drawn.
-  World.Width = 19;
-  World.Height = 16;
-  ResetWorldTiles();
-  NewWorldPending = false;
-  frm->UpdateWorld();
+  // The properties dialog over the disabled window; its close gives the
+  // new world its map, which is drawn.
+  ASSERT_NE(WorldPropertiesFrm::Instance(), nullptr);
+  EXPECT_FALSE(frm->FormEnabled());
+  WorldPropertiesFrm::Instance()->OKCmd_Click();
+  EXPECT_TRUE(frm->FormEnabled());
+  EXPECT_TRUE(WorldLoaded);
   EXPECT_EQ(ui.msgCalls.size(), 2u);
   EXPECT_EQ(Shown(Cell(17, 14)), Picture(9));
+  // "Save World Map" writes it where the world shown before came from.
+  frm->WTB_ButtonClick(5);
+  EXPECT_EQ(ReadWorld("bad.yvwm"), WorldText);
+  EXPECT_NE(WorldText.find("(width  19)"), std::string::npos);
+  // "World Properties" opens the same dialog.
+  frm->WTB_ButtonClick(8);
+  ASSERT_NE(WorldPropertiesFrm::Instance(), nullptr);
+  EXPECT_FALSE(frm->FormEnabled());
 }
