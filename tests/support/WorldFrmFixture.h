@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/LineEnds.h"
+#include "model/Preference.h"
 #include "tests/support/ProgramFixture.h"
 #include "worldeditor/WorldFrm.h"
 #include "worldeditor/document/YVW_Read.h"
@@ -69,11 +70,15 @@ class WorldWindowTest : public ProgramTest {
     return WorldMapsDir + "\\" + name;
   }
   std::string ReadWorld(const std::string& name) const { return tree.Read(kWorldMapsFolder + name); }
+  PreferenceRecord WrittenPrefs() const { return DecodePreferences(tree.Read("Editor/YV_Editor.Preferences")); }
   // "World Editor" on the main window; the world window, or nullptr.
   WorldFrm* OpenWorldWindow() {
     main->TB_ButtonClick(13);
-    frm = WorldFrm::Instance();
-    return frm;
+    return frm = WorldFrm::Instance();
+  }
+  // The main window shown and taking input again, with the normal pointer.
+  bool MainGivenBack() const {
+    return main->isVisible() && main->FormEnabled() && main->MousePointer() == controls::Pointer::Default;
   }
   controls::ImageBox* Cell(int c, int r) const { return frm->Img[WorldFrm::CellIndex(c, r)]; }
   qint64 Shown(controls::ImageBox* box) const { return box->Picture().cacheKey(); }
