@@ -150,7 +150,8 @@ void WorldPropertiesFrm::WireHandlers() {
 
 void WorldPropertiesFrm::Form_Load() {
   PlaceByFormIndex(kFormWorldPropertiesFrm);
-  // The smallest world the game scrolls over; also lifts a new world's 18 x 15.
+  // At least a column and a row more than the 18 x 15 map view, so both of
+  // its scroll bars move; this also lifts a new world's 18 x 15.
   if (World.Width < kMinWidth) World.Width = kMinWidth;
   if (World.Height < kMinHeight) World.Height = kMinHeight;
   UpdatePropertiesDisplay();
