@@ -1,6 +1,9 @@
 #include "controls/ImageBox.h"
 
+#include <QMoveEvent>
 #include <QPainter>
+
+#include "controls/PictureOverlay.h"
 
 namespace yv::controls {
 
@@ -8,25 +11,39 @@ ImageBox::ImageBox(QWidget* parent, int x, int y, int w, int h) : MouseLabel(par
   setAutoFillBackground(false);
 }
 
+QRect ImageBox::Extent() const {
+  if (stretch_ || picture_.isNull()) return geometry();
+  return geometry() | QRect(pos(), picture_.size());
+}
+
+void ImageBox::Redraw(const QRect& before) {
+  if (layer_)
+    layer_->BoxChanged(before | Extent());
+  else
+    update();
+}
+
 void ImageBox::SetPicture(const QPixmap& picture) {
   // The map sets all its cells at every redraw; a cell that keeps its
   // picture needs no new paint.
   if (picture.cacheKey() == picture_.cacheKey() && picture.isNull() == picture_.isNull()) return;
+  const QRect before = Extent();
   picture_ = picture;
-  update();
+  Redraw(before);
 }
 
 void ImageBox::SetStretch(bool stretch) {
   if (stretch == stretch_) return;
+  const QRect before = Extent();
   stretch_ = stretch;
-  update();
+  Redraw(before);
 }
 
 void ImageBox::SetBorderStyle(int style) {
   style = style == 0 ? 0 : 1;
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  update();
+  Redraw(Extent());
 }
 
 void ImageBox::SetClipArea(const QRect& area) {
@@ -37,11 +54,23 @@ void ImageBox::SetClipArea(const QRect& area) {
 void ImageBox::moveEvent(QMoveEvent* event) {
   MouseLabel::moveEvent(event);
   ApplyClip();
+  if (layer_) layer_->BoxChanged(Extent().translated(event->oldPos() - pos()) | Extent());
 }
 
 void ImageBox::resizeEvent(QResizeEvent* event) {
   MouseLabel::resizeEvent(event);
   ApplyClip();
+  if (layer_) layer_->BoxChanged(Extent() | QRect(pos(), event->oldSize()));
+}
+
+void ImageBox::showEvent(QShowEvent* event) {
+  MouseLabel::showEvent(event);
+  if (layer_) layer_->BoxChanged(Extent());
+}
+
+void ImageBox::hideEvent(QHideEvent* event) {
+  MouseLabel::hideEvent(event);
+  if (layer_) layer_->BoxChanged(Extent());
 }
 
 void ImageBox::ApplyClip() {
@@ -62,19 +91,7 @@ void ImageBox::ApplyClip() {
 
 void ImageBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (!picture_.isNull()) {
-    if (stretch_) {
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawPixmap(rect(), picture_);
-    } else {
-      p.drawPixmap(0, 0, picture_);
-    }
-  }
-  if (borderStyle_ == 1) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
+  PictureOverlay::DrawBox(p, *this, QPoint(0, 0));
 }
 
 }  // namespace yv::controls

@@ -6,11 +6,14 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 
 #include "controls/MouseLabel.h"
 
 namespace yv::controls {
+
+class PictureOverlay;
 
 class ImageBox : public MouseLabel {
   Q_OBJECT
@@ -28,18 +31,28 @@ class ImageBox : public MouseLabel {
   // view's edge as the view's own cells are, wherever it is moved.
   QRect ClipArea() const { return clipArea_; }
   void SetClipArea(const QRect& area);
+  // Where the box draws in its parent: the box, and the part of an unscaled
+  // picture that reaches past it.
+  QRect Extent() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
+  friend class PictureOverlay;
+  // Asks for the box to be drawn again; before is where it drew until now.
+  void Redraw(const QRect& before);
   void ApplyClip();
   QPixmap picture_;
   QRect clipArea_;
   bool stretch_ = false;
   int borderStyle_ = 0;
+  // The layer that draws this box, when one took it over (PictureOverlay::PaintBoxes).
+  QPointer<PictureOverlay> layer_;
 };
 
 }  // namespace yv::controls

@@ -1,5 +1,7 @@
 #include "leveleditor/MainFrm.h"
 
+#include <vector>
+
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -99,9 +101,15 @@ void MainFrm::BuildControls() {
       Img[CellIndex(c, r)] = cell;
     }
   }
-  // Pictures larger than a cell reach over their neighbours; the overlay
-  // draws those parts above the cells (it never takes the mouse).
+  // One layer draws all the cells in one pass, and above them the parts of
+  // pictures larger than a cell that reach over their neighbours (it never
+  // takes the mouse). Where two such pictures overlap, the one further down,
+  // then further right, lies on top.
   overlay_ = new PictureOverlay(this, QRect(6, 76, 617, 515));
+  std::vector<ImageBox*> cellsByRow;
+  for (int r = 0; r < 15; ++r)
+    for (int c = 0; c < 18; ++c) cellsByRow.push_back(Img[CellIndex(c, r)]);
+  overlay_->PaintBoxes(cellsByRow);
 
   MapXScroll = new ScrollBar(this, 8, 594, 615, 21, Qt::Horizontal);
   MapXScroll->SetMin(0);

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/PictureOverlay.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
@@ -97,7 +96,6 @@ void MainFrm::DrawMap() {
   }
 
   // Cells.
-  overlay_->Clear();
   for (int r = 0; r < 15; ++r) {
     for (int c = 0; c < 18; ++c) {
       const int x = first + c;
@@ -116,9 +114,7 @@ void MainFrm::DrawMap() {
       if (t < 1 || t > kTileCount) t = 0;
       ImageBox* cell = Img[CellIndex(c, r)];
       if (t != 0) {
-        const QPixmap& picture = BlockImgList->Picture(t);
-        cell->SetPicture(picture);
-        overlay_->Add(*cell);  // a picture larger than its cell reaches over the next ones
+        cell->SetPicture(BlockImgList->Picture(t));  // a larger picture reaches over the next cells
       } else if (Pref.ShowGrid != 0) {
         cell->SetPicture(BlockImgList->Picture(kTileCount));
       } else {
@@ -128,7 +124,6 @@ void MainFrm::DrawMap() {
       // whole view appears at once, and a drag stays smooth.
     }
   }
-  overlay_->Done();
 
   // Object markers: none in tile mode on a single layer.
   int k = 0;

@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
@@ -816,6 +818,65 @@ TEST(PictureOverlayTest, TakesPicturesLargerThanTheirBoxClippedToItsArea) {
       EXPECT_EQ(overlay->geometry(), c.covered);
     }
   }
+}
+
+// What the window shows after the changes so far (its backing store), not a
+// fresh render.
+static QImage Seen(QWidget& window) {
+  QCoreApplication::processEvents();
+  return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+// A layer that draws a row of boxes itself repaints exactly where a box
+// changed: after each change the window shows what boxes painting themselves
+// (under an overlay of the pictures that reach past them) show.
+TEST(PictureOverlayTest, BoxesItDrawsLookAsBoxesDrawingThemselves) {
+  auto drawn = ShownForm(200, 120), own = ShownForm(200, 120);
+  const QRect area(4, 4, 180, 100);
+  std::vector<ImageBox*> boxes, owners;
+  for (int i = 0; i < 5; ++i) {
+    boxes.push_back(new ImageBox(drawn.get(), 10 + 34 * i, 10, 32, 32));
+    owners.push_back(new ImageBox(own.get(), 10 + 34 * i, 10, 32, 32));
+  }
+  auto* layer = new PictureOverlay(drawn.get(), area);
+  auto* overlay = new PictureOverlay(own.get(), area);
+  layer->PaintBoxes(boxes);
+  auto picture = [](int w, int h, QColor c) {
+    QPixmap pm(w, h);
+    pm.fill(Qt::transparent);
+    QPainter(&pm).fillRect(2, 2, w - 4, h - 4, c);
+    return pm;
+  };
+  const QPixmap red = picture(32, 32, QColor(255, 0, 0, 160)), big = picture(80, 60, QColor(0, 0, 255, 120)),
+                wide = picture(33, 32, Qt::green);
+  const std::vector<std::function<void(std::vector<ImageBox*>&)>> steps = {
+      [&](auto& b) { for (ImageBox* x : b) x->SetPicture(red); },
+      [&](auto& b) { b[1]->SetPicture(big); },  // over the next two boxes and below them
+      [&](auto& b) { b[2]->SetPicture(wide); },
+      [&](auto& b) { b[1]->SetPicture(red); },  // what it covered shows again
+      [&](auto& b) { b[3]->SetBorderStyle(1); },
+      [&](auto& b) { b[4]->SetPicture(QPixmap()); },
+      [&](auto& b) { b[0]->SetStretch(true), b[0]->SetPicture(big); },
+      [&](auto& b) { b[2]->SetVisible(false); },
+      [&](auto& b) { b[3]->Move(100, 60); },
+      [&](auto& b) { b[3]->SetPicture(big), b[2]->SetVisible(true); },
+  };
+  for (size_t i = 0; i < steps.size(); ++i) {
+    steps[i](boxes);
+    steps[i](owners);
+    overlay->Clear();
+    for (ImageBox* x : owners)
+      if (x->Visible()) overlay->Add(*x);
+    overlay->Done();
+    const QImage seen = Seen(*drawn);
+    EXPECT_EQ(seen, Seen(*own)) << "step " << i;
+    EXPECT_EQ(seen, drawn->grab().toImage()) << "step " << i;
+  }
+  // The boxes keep their mouse.
+  int clicks = 0;
+  boxes[4]->Click = [&] { ++clicks; };
+  Mouse::Click(boxes[4]);
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace yv::controls

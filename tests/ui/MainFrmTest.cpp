@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 
 #include "leveleditor/MainFrm.h"
@@ -677,6 +678,40 @@ TEST_F(MainWindow, SampleLevelOpensAndIsGrabbedForALook) {
   EXPECT_TRUE(shot.save(QString(YV_BINARY_DIR) + "/mainfrm_sample.png"));
   frm->MapXScroll->SetValue(frm->MapXScroll->Max());  // the ending with the igloo
   EXPECT_TRUE(frm->grab().toImage().save(QString(YV_BINARY_DIR) + "/mainfrm_sample_end.png"));
+}
+
+// The map view repaints only where cells changed: after every redraw the
+// window shows what painting it afresh shows, the igloo and the big fir that
+// reach over their neighbours included.
+TEST_F(MainWindow, RedrawsShowWhatAFreshPaintShows) {
+  namespace fs = std::filesystem;
+  fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  SavePrefs(DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences")));
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+  auto seenIsFresh = [&](const char* step) {
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frm->screen()->grabWindow(frm->winId()).toImage(), frm->grab().toImage()) << step;
+  };
+  frm->LayerOption[kLayerAll]->SetValue(true);
+  frm->ModeOption[kModeBadGuys]->SetValue(true);
+  seenIsFresh("all layers, bad guys");
+  for (int v = 1; v <= frm->MapXScroll->Max(); v += 7) frm->MapXScroll->SetValue(v);
+  frm->MapXScroll->SetValue(frm->MapXScroll->Max());
+  seenIsFresh("scrolled to the igloo");
+  frm->LayerOption[kLayerInteractive]->SetValue(true);
+  frm->ModeOption[kModeTiles]->SetValue(true);
+  frm->GridCheck->SetValue(0);
+  seenIsFresh("interactive layer, no grid");
+  frm->MapXScroll->SetValue(0);
+  SelectedTile = 127;
+  test::Mouse::Click(frm->Img[MainFrm::CellIndex(4, 6)]);
+  seenIsFresh("the igloo painted");
+  SelectedTile = 0;
+  test::Mouse::Click(frm->Img[MainFrm::CellIndex(4, 6)]);
+  seenIsFresh("the igloo erased");
 }
 
 // "View Text" handled by the event pump while "Save Level" builds its file
