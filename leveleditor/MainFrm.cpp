@@ -48,12 +48,11 @@ MainFrm& MainFrm::Create() {
 // ---------------------------------------------------------------- layout
 
 void MainFrm::BuildControls() {
-  BlockImgList = std::make_unique<ImageList>();
-  for (int n = 1; n <= kTileCount; ++n) BlockImgList->Set(n, pictures::Tile(n));
-  BadGuysList = std::make_unique<ImageList>();
-  for (int n = 1; n <= 10; ++n) BadGuysList->Set(n, pictures::BadGuy(n));
-  TBImages = std::make_unique<ImageList>();
-  for (int n = 1; n <= 10; ++n) TBImages->Set(n, pictures::Toolbar(n));
+  // Each picture is loaded when it is first shown: a start-up draws a few
+  // dozen of the 204 tiles, and the bad guys only in their modes.
+  BlockImgList = std::make_unique<ImageList>(kTileCount, pictures::Tile);
+  BadGuysList = std::make_unique<ImageList>(10, pictures::BadGuy);
+  TBImages = std::make_unique<ImageList>(10, pictures::Toolbar);
 
   TB = new Toolbar(this, 0, 0, 824, 49);
   struct ToolButton {
@@ -221,8 +220,7 @@ void MainFrm::BuildObjectFrame() {
     ObjIndImg[i] = new ImageBox(ObjectFrame, 12, y + 8, 16, 16);
     ObjIndImg[i]->SetPicture(pictures::Named("selection_mark"));
     ObjIndImg[i]->SetVisible(false);
-    ObjSelImg[i] = new ImageBox(ObjectFrame, 36, y, 32, 32);
-    ObjSelImg[i]->SetPicture(pictures::BadGuy(i + 1));
+    ObjSelImg[i] = new ImageBox(ObjectFrame, 36, y, 32, 32);  // its picture comes when the frame is first shown
     ObjectLabel[i] = new Label(ObjectFrame, 72, y + 10, 77, 13);
     ObjCntBox[i] = new Label(ObjectFrame, 152, y + 10, 27, 13);
     ObjCntBox[i]->SetAlignment(Align::Right);

@@ -138,6 +138,7 @@ void MainFrm::UpdateKindPanel() {
   const bool wasUpdating = Updating;
   Updating = true;
   for (int i = 0; i < kBadGuyKindCount; ++i) {
+    ObjSelImg[i]->SetPicture(BadGuysList->Picture(i + 1));
     ObjCntBox[i]->SetCaption(FormatInt(BadGuyKinds[i].Count));
     ObjIndImg[i]->SetVisible(i == SelectedBadGuyKind);
   }

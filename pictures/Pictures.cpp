@@ -23,8 +23,9 @@ QString Numbered(const char* folder, const char* stem, int n) {
   return QString(":/pictures/%1/%2_%3.png").arg(folder).arg(stem).arg(n, 3, 10, QChar('0'));
 }
 
-// One list of numbered pictures, loaded from the resources on first use and
-// kept for the rest of the run, so a look-up is an index and a shared copy.
+// One list of numbered pictures, each loaded from the resources when it is
+// first asked for and kept for the rest of the run, so a look-up is an index
+// and a shared copy, and a picture never shown is never decoded.
 // The caches are never destroyed (they would outlive the QGuiApplication).
 class NumberedList {
  public:
@@ -34,11 +35,15 @@ class NumberedList {
     if (n < 1 || n > count_) return QPixmap();
     if (!pixmaps_) {
       InitPictureResources();
-      pixmaps_ = new std::vector<QPixmap>();
-      pixmaps_->reserve(count_);
-      for (int i = 1; i <= count_; ++i) pixmaps_->push_back(QPixmap(Numbered(folder_, stem_, i)));
+      pixmaps_ = new std::vector<QPixmap>(static_cast<size_t>(count_));
+      loaded_ = new std::vector<bool>(static_cast<size_t>(count_), false);
     }
-    return (*pixmaps_)[n - 1];
+    const size_t i = static_cast<size_t>(n - 1);
+    if (!(*loaded_)[i]) {
+      (*pixmaps_)[i] = QPixmap(Numbered(folder_, stem_, n));
+      (*loaded_)[i] = true;
+    }
+    return (*pixmaps_)[i];
   }
 
  private:
@@ -46,6 +51,7 @@ class NumberedList {
   const char* stem_;
   int count_;
   std::vector<QPixmap>* pixmaps_ = nullptr;
+  std::vector<bool>* loaded_ = nullptr;
 };
 
 NumberedList& Tiles() { static NumberedList l("tiles", "tile", 204); return l; }

@@ -879,4 +879,26 @@ TEST(PictureOverlayTest, BoxesItDrawsLookAsBoxesDrawingThemselves) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(ImageListTest, PicturesFromASourceAreTakenWhenFirstAskedForAndKept) {
+  std::vector<int> asked;
+  ImageList list(3, [&](int n) {
+    asked.push_back(n);
+    QPixmap pm(n, n);
+    pm.fill(Qt::red);
+    return pm;
+  });
+  EXPECT_EQ(list.Count(), 3);
+  EXPECT_TRUE(asked.empty());
+  const qint64 second = list.Picture(2).cacheKey();
+  EXPECT_EQ(list.Picture(2).cacheKey(), second);
+  EXPECT_EQ(list.Picture(2).size(), QSize(2, 2));
+  QPixmap green(5, 5);
+  list.Set(3, green);
+  EXPECT_EQ(list.Picture(3).cacheKey(), green.cacheKey());
+  EXPECT_TRUE(list.Picture(4).isNull());
+  list.Set(5, green);  // number 4 is skipped over: empty, never asked for
+  EXPECT_TRUE(list.Picture(4).isNull());
+  EXPECT_EQ(asked, std::vector<int>{2});
+}
+
 }  // namespace yv::controls

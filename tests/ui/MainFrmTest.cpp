@@ -682,7 +682,8 @@ TEST_F(MainWindow, SampleLevelOpensAndIsGrabbedForALook) {
 
 // The map view repaints only where cells changed: after every redraw the
 // window shows what painting it afresh shows, the igloo and the big fir that
-// reach over their neighbours included.
+// reach over their neighbours included. The picture lists give the program's
+// own pictures, each loaded once, when first asked for.
 TEST_F(MainWindow, RedrawsShowWhatAFreshPaintShows) {
   namespace fs = std::filesystem;
   fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
@@ -712,6 +713,13 @@ TEST_F(MainWindow, RedrawsShowWhatAFreshPaintShows) {
   SelectedTile = 0;
   test::Mouse::Click(frm->Img[MainFrm::CellIndex(4, 6)]);
   seenIsFresh("the igloo erased");
+  for (int n = 1; n <= kTileCount; ++n) {
+    const qint64 first = frm->BlockImgList->Picture(n).cacheKey();
+    EXPECT_EQ(first, pictures::Tile(n).cacheKey()) << n;
+    EXPECT_EQ(frm->BlockImgList->Picture(n).cacheKey(), first) << n;
+  }
+  for (int k = 0; k < kBadGuyKindCount; ++k)
+    EXPECT_EQ(frm->ObjSelImg[k]->Picture().cacheKey(), pictures::BadGuy(k + 1).cacheKey()) << k;
 }
 
 // "View Text" handled by the event pump while "Save Level" builds its file
