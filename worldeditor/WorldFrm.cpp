@@ -106,10 +106,9 @@ void OpenWorldFrm() {
 // ---------------------------------------------------------------- layout
 
 void WorldFrm::BuildControls() {
-  WorldImages = std::make_unique<ImageList>();
-  for (int n = 1; n <= 76; ++n) WorldImages->Set(n, pictures::World(n));
-  WTBImages = std::make_unique<ImageList>();
-  for (int n = 1; n <= 6; ++n) WTBImages->Set(n, pictures::WorldToolbar(n));
+  // Pictures are decoded when first shown.
+  WorldImages = std::make_unique<ImageList>(76, pictures::World);
+  WTBImages = std::make_unique<ImageList>(6, pictures::WorldToolbar);
 
   WTB = new Toolbar(this, 0, 0, 863, 58);
   // Positions 1..10; a null tooltip is a separator. The buttons have no captions.
