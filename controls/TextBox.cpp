@@ -121,6 +121,9 @@ TextBox::TextBox(QWidget* parent, int x, int y, int w, int h, bool multiLine) : 
   editor->setGeometry(rect());
   editor->installEventFilter(this);
   setFocusProxy(editor);
+  // Made after the box was shown, the editor would stay hidden in a box
+  // made inside a window already on screen.
+  editor->show();
 }
 
 QWidget* TextBox::Editor() const {

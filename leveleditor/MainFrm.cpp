@@ -215,37 +215,30 @@ void MainFrm::BuildTileFrame() {
 void MainFrm::BuildObjectFrame() {
   // Stored elsewhere in the window and moved onto the palette's place at load.
   ObjectFrame = new Frame(this, 632, 700, 185, 357, "Bad Guys");
+}
+
+// The rows of the kind panel, made when one of them is first touched (in
+// practice when "Bad Guys" mode first shows the panel), with the captions and
+// tips that the window's load gives them.
+void MainFrm::BuildKindRows() {
   for (int i = 0; i < 10; ++i) {
     int y = 14 + 34 * i;
-    ObjIndImg[i] = new ImageBox(ObjectFrame, 12, y + 8, 16, 16);
-    ObjIndImg[i]->SetPicture(pictures::Named("selection_mark"));
-    ObjIndImg[i]->SetVisible(false);
-    ObjSelImg[i] = new ImageBox(ObjectFrame, 36, y, 32, 32);  // its picture comes when the frame is first shown
-    ObjectLabel[i] = new Label(ObjectFrame, 72, y + 10, 77, 13);
-    ObjCntBox[i] = new Label(ObjectFrame, 152, y + 10, 27, 13);
-    ObjCntBox[i]->SetAlignment(Align::Right);
+    ImageBox* mark = ObjIndImg.Items()[i] = new ImageBox(ObjectFrame, 12, y + 8, 16, 16);
+    mark->SetPicture(pictures::Named("selection_mark"));
+    mark->SetVisible(false);
+    // Its picture comes when the panel is first filled.
+    ImageBox* kind = ObjSelImg.Items()[i] = new ImageBox(ObjectFrame, 36, y, 32, 32);
+    kind->SetToolTip("Click to select " + BadGuyKinds[i].DisplayName);
+    kind->Click = [this, i] { ObjSelImg_Click(i); };
+    Label* name = ObjectLabel.Items()[i] = new Label(ObjectFrame, 72, y + 10, 77, 13);
+    name->SetCaption(BadGuyKinds[i].DisplayName);
+    Label* count = ObjCntBox.Items()[i] = new Label(ObjectFrame, 152, y + 10, 27, 13);
+    count->SetAlignment(Align::Right);
   }
 }
 
 void MainFrm::BuildBGUFrame() {
   BGUFrame = new Frame(this, 632, 1100, 185, 357, "Bad Guys Used List");
-  for (int i = 0; i < 9; ++i) {
-    int y = 20 + 34 * i;
-    BGIndImg[i] = new ImageBox(BGUFrame, 2, y, 16, 16);
-    BGIndImg[i]->SetPicture(pictures::Named("selection_mark"));
-    BGIndImg[i]->SetToolTip("Current Bad Guy Selection");
-    BGIndImg[i]->SetVisible(false);
-    BGUImg[i] = new ImageBox(BGUFrame, 20, y, 32, 32);
-    BGUNameBox[i] = new Label(BGUFrame, 56, y, 103, 15);
-    BGUNameBox[i]->SetAlignment(Align::Center);
-    BGUNameBox[i]->SetBold(true);
-    StayCheck[i] = new CheckBox(BGUFrame, 4, y + 16, 13, 19, "");
-    StayCheck[i]->SetToolTip("Stay on Platform Flag");
-    LabelX[i] = new Label(BGUFrame, 58, y + 16, 10, 15, "X");
-    BGUXBox[i] = new TextBox(BGUFrame, 70, y + 14, 37, 17);
-    LabelY[i] = new Label(BGUFrame, 110, y + 16, 10, 15, "Y");
-    BGUYBox[i] = new TextBox(BGUFrame, 122, y + 14, 37, 17);
-  }
   BGUScroll = new ScrollBar(BGUFrame, 162, 20, 17, 303, Qt::Vertical);
   BGUScroll->SetMin(1);
   BGUScroll->SetValue(1);
@@ -256,6 +249,39 @@ void MainFrm::BuildBGUFrame() {
   TotalBGUBox->SetBackColor(kYellow);
   TotalBGUBox->SetAlignment(Align::Center);
   TotalBGUBox->SetBold(true);
+}
+
+// The rows of the used-objects list, made when one of them is first touched
+// (in practice when "Bad Guy List" mode first shows the list), with the tips
+// that the window's load gives them. A redraw of the list touches them, so
+// they are made before any redraw fills them.
+void MainFrm::BuildListRows() {
+  const std::string digitsTip = "Digits 0-9 Only, Press ENTER to Update Display";
+  for (int i = 0; i < 9; ++i) {
+    int y = 20 + 34 * i;
+    ImageBox* mark = BGIndImg.Items()[i] = new ImageBox(BGUFrame, 2, y, 16, 16);
+    mark->SetPicture(pictures::Named("selection_mark"));
+    mark->SetToolTip("Current Bad Guy Selection");
+    mark->SetVisible(false);
+    ImageBox* picture = BGUImg.Items()[i] = new ImageBox(BGUFrame, 20, y, 32, 32);
+    picture->Click = [this, i] { BGUImg_Click(i); };
+    Label* name = BGUNameBox.Items()[i] = new Label(BGUFrame, 56, y, 103, 15);
+    name->SetAlignment(Align::Center);
+    name->SetBold(true);
+    CheckBox* stay = StayCheck.Items()[i] = new CheckBox(BGUFrame, 4, y + 16, 13, 19, "");
+    stay->SetToolTip("Stay on Platform Flag");
+    stay->Click = [this, i] { StayCheck_Click(i); };
+    LabelX.Items()[i] = new Label(BGUFrame, 58, y + 16, 10, 15, "X");
+    TextBox* x = BGUXBox.Items()[i] = new TextBox(BGUFrame, 70, y + 14, 37, 17);
+    x->SetToolTip(digitsTip);
+    x->KeyPress = [this, i](int& key) { BGUXBox_KeyPress(i, key); };
+    x->Change = [this, i] { BGUXBox_Change(i); };
+    LabelY.Items()[i] = new Label(BGUFrame, 110, y + 16, 10, 15, "Y");
+    TextBox* yBox = BGUYBox.Items()[i] = new TextBox(BGUFrame, 122, y + 14, 37, 17);
+    yBox->SetToolTip(digitsTip);
+    yBox->KeyPress = [this, i](int& key) { BGUYBox_KeyPress(i, key); };
+    yBox->Change = [this, i] { BGUYBox_Change(i); };
+  }
 }
 
 void MainFrm::WireHandlers() {
@@ -290,17 +316,9 @@ void MainFrm::WireHandlers() {
   CurImg->MouseMove = [this](int b, int s, int x, int y) { CurImg_MouseMove(b, s, x, y); };
   CurImg->Click = [this] { CurImg_Click(); };
 
-  for (int i = 0; i < 10; ++i) ObjSelImg[i]->Click = [this, i] { ObjSelImg_Click(i); };
+  // The bad-guy rows are wired as they are made.
   BGUScroll->Change = [this] { BGUScroll_Change(); };
   BGUScroll->Scroll = [this] { BGUScroll_Scroll(); };
-  for (int i = 0; i < 9; ++i) {
-    BGUImg[i]->Click = [this, i] { BGUImg_Click(i); };
-    StayCheck[i]->Click = [this, i] { StayCheck_Click(i); };
-    BGUXBox[i]->KeyPress = [this, i](int& key) { BGUXBox_KeyPress(i, key); };
-    BGUYBox[i]->KeyPress = [this, i](int& key) { BGUYBox_KeyPress(i, key); };
-    BGUXBox[i]->Change = [this, i] { BGUXBox_Change(i); };
-    BGUYBox[i]->Change = [this, i] { BGUYBox_Change(i); };
-  }
   for (int k = 0; k < 32; ++k) {
     BGImg[k]->MouseDown = [this, k](int b, int s, int x, int y) { BGImg_MouseDown(k, b, s, x, y); };
     BGImg[k]->MouseMove = [this, k](int b, int s, int x, int y) { BGImg_MouseMove(k, b, s, x, y); };
@@ -311,6 +329,7 @@ void MainFrm::WireHandlers() {
 // ---------------------------------------------------------------- life cycle
 
 void MainFrm::Form_Load() {
+  holdPictures_ = true;
   BGTimer->SetEnabled(true);  // the blink runs for as long as the window is loaded
   PlaceByFormIndex(kFormMainFrm);
   SetCaption(WindowTitle);
@@ -327,12 +346,8 @@ void MainFrm::Form_Load() {
   XBox->SetCaption("");
   YBox->SetCaption("");
   DelBadGuyCmd->SetVisible(false);
-  for (int i = 0; i < 10; ++i) ObjectLabel[i]->SetCaption(BadGuyKinds[i].DisplayName);
-  for (int i = 0; i < 9; ++i) {
-    BGUXBox[i]->SetToolTip("Digits 0-9 Only, Press ENTER to Update Display");
-    BGUYBox[i]->SetToolTip("Digits 0-9 Only, Press ENTER to Update Display");
-  }
-  for (int i = 0; i < 10; ++i) ObjSelImg[i]->SetToolTip("Click to select " + BadGuyKinds[i].DisplayName);
+  // The kind names and the tips of the kinds and of the list's coordinate
+  // boxes are given to those rows as they are made (BuildKindRows, BuildListRows).
 
   GridCheck->SetValue(Pref.ShowGrid != 0 ? 1 : 0);
   AutoCheck->SetValue(Pref.AutoCompleteClouds != 0 ? 1 : 0);
@@ -350,6 +365,7 @@ void MainFrm::Form_Load() {
       if (answer == platform::kYes) {
         LoadLevelDialog();
       } else if (answer == platform::kCancel) {
+        holdPictures_ = false;
         platform::DoEvents();
         Unload();  // saves the preferences; the program then ends
         return;
@@ -360,7 +376,11 @@ void MainFrm::Form_Load() {
   SelectingStartPos = false;
   SelectedObject = -1;
   ResetMarkerBlink();
+  holdPictures_ = false;
   UpdateDisplay();
+  // A palette hidden by the restored mode still gets its pictures, as every
+  // redraw of the load would have given them.
+  if (palettePending_) ShowPalettePictures();
 }
 
 void MainFrm::Form_Unload() {

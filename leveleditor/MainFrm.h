@@ -24,6 +24,7 @@
 #include "controls/ImageBox.h"
 #include "controls/ImageList.h"
 #include "controls/Label.h"
+#include "controls/OnFirstUse.h"
 #include "controls/OptionButton.h"
 #include "controls/PictureOverlay.h"
 #include "controls/ScrollBar.h"
@@ -64,6 +65,12 @@ class MainFrm : public controls::Form {
   int16_t ResetTipY = 0;
 
   // ---------------------------------------------------------------- controls
+ private:
+  // Declared before the arrays made on them.
+  controls::OnFirstUse kindRows_{[this] { BuildKindRows(); }};
+  controls::OnFirstUse listRows_{[this] { BuildListRows(); }};
+
+ public:
   controls::Toolbar* TB = nullptr;
   controls::Label* FileNameBox = nullptr;
   controls::Label* GridBackBox = nullptr;
@@ -82,23 +89,25 @@ class MainFrm : public controls::Form {
   std::array<controls::ImageBox*, 32> SelImg{};
   controls::ScrollBar* SelScroll = nullptr;
 
-  // The bad-guy kinds (frame "Bad Guys").
+  // The bad-guy kinds (frame "Bad Guys"). Its rows are made when first
+  // touched (the panel is hidden in tile mode); see BuildKindRows.
   controls::Frame* ObjectFrame = nullptr;
-  std::array<controls::ImageBox*, 10> ObjIndImg{};
-  std::array<controls::ImageBox*, 10> ObjSelImg{};
-  std::array<controls::Label*, 10> ObjectLabel{};
-  std::array<controls::Label*, 10> ObjCntBox{};
+  controls::ArrayOnFirstUse<controls::ImageBox, 10> ObjIndImg{kindRows_};
+  controls::ArrayOnFirstUse<controls::ImageBox, 10> ObjSelImg{kindRows_};
+  controls::ArrayOnFirstUse<controls::Label, 10> ObjectLabel{kindRows_};
+  controls::ArrayOnFirstUse<controls::Label, 10> ObjCntBox{kindRows_};
 
-  // The used-objects list (frame "Bad Guys Used List").
+  // The used-objects list (frame "Bad Guys Used List"), its rows likewise
+  // made when first touched; see BuildListRows.
   controls::Frame* BGUFrame = nullptr;
-  std::array<controls::ImageBox*, 9> BGIndImg{};
-  std::array<controls::ImageBox*, 9> BGUImg{};
-  std::array<controls::Label*, 9> BGUNameBox{};
-  std::array<controls::CheckBox*, 9> StayCheck{};
-  std::array<controls::Label*, 9> LabelX{};
-  std::array<controls::TextBox*, 9> BGUXBox{};
-  std::array<controls::Label*, 9> LabelY{};
-  std::array<controls::TextBox*, 9> BGUYBox{};
+  controls::ArrayOnFirstUse<controls::ImageBox, 9> BGIndImg{listRows_};
+  controls::ArrayOnFirstUse<controls::ImageBox, 9> BGUImg{listRows_};
+  controls::ArrayOnFirstUse<controls::Label, 9> BGUNameBox{listRows_};
+  controls::ArrayOnFirstUse<controls::CheckBox, 9> StayCheck{listRows_};
+  controls::ArrayOnFirstUse<controls::Label, 9> LabelX{listRows_};
+  controls::ArrayOnFirstUse<controls::TextBox, 9> BGUXBox{listRows_};
+  controls::ArrayOnFirstUse<controls::Label, 9> LabelY{listRows_};
+  controls::ArrayOnFirstUse<controls::TextBox, 9> BGUYBox{listRows_};
   controls::ScrollBar* BGUScroll = nullptr;
   controls::Label* TotalBGULabel = nullptr;
   controls::Label* TotalBGUBox = nullptr;
@@ -209,11 +218,21 @@ class MainFrm : public controls::Form {
   void BuildControls();
   void BuildTileFrame();
   void BuildObjectFrame();
+  void BuildKindRows();
   void BuildBGUFrame();
+  void BuildListRows();
   void WireHandlers();
+  // Draws the palette's pictures as UpdateTilePalette chose them.
+  void ShowPalettePictures();
   // True while "Create Set" waits for the new-level-set dialog; the commands
   // that would unload the window or start a second set are refused then.
   bool creatingSet_ = false;
+  // While Form_Load runs, the redraws it makes leave the pictures of the map
+  // and the palette for its last redraw: the load moves both (to the saved
+  // scroll and tile) before the window first shows, and a picture shown on
+  // the way would be decoded for nothing.
+  bool holdPictures_ = false;
+  bool palettePending_ = false;
   controls::PictureOverlay* overlay_ = nullptr;
 };
 

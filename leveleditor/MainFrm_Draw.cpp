@@ -95,8 +95,8 @@ void MainFrm::DrawMap() {
     }
   }
 
-  // Cells.
-  for (int r = 0; r < 15; ++r) {
+  // Cells; the load's last redraw gives them their pictures.
+  for (int r = 0; r < 15 && !holdPictures_; ++r) {
     for (int c = 0; c < 18; ++c) {
       const int x = first + c;
       int t = 0;
@@ -137,7 +137,7 @@ void MainFrm::DrawMap() {
       slot.Left = MarkerLeft(o.X, viewLeft);
       slot.Top = MarkerTop(o.Y);
       BGImg[k]->Move(slot.Left, slot.Top);
-      BGImg[k]->SetPicture(BadGuysList->Picture(o.Kind + 1));
+      if (!holdPictures_) BGImg[k]->SetPicture(BadGuysList->Picture(o.Kind + 1));
       BGImg[k]->SetVisible(true);
       MarkerBlink[k] = (i == SelectedObject) ? 1 : 0;
       ++k;

@@ -127,23 +127,34 @@ void MainFrm::CurImg_Click() {}
 
 void MainFrm::UpdateTilePalette() {
   TileFrame->SetVisible(!LayerOption[kLayerAll]->Value());
-  const QPixmap& noTile = BlockImgList->Picture(kTileCount);
   if (TileSetChoice == 0) {
     SelScroll->SetVisible(true);
+    if (SelectedTile == 0) CurImg->SetToolTip("No Tile Selected");  // the picture follows below
+  } else if (ShownList()) {
+    SelScroll->SetVisible(false);
+  }
+  if (holdPictures_) {
+    palettePending_ = true;
+    return;
+  }
+  ShowPalettePictures();
+}
+
+void MainFrm::ShowPalettePictures() {
+  palettePending_ = false;
+  if (TileSetChoice == 0) {
     const int first = SelScroll->Value() * 4 + 1;
     for (int i = 0; i < 32; ++i) {
       const int n = first + i;
       ShowPicture(SelImg[i], IsTile(n) ? BlockImgList->Picture(n) : QPixmap());
     }
-    if (SelectedTile == 0) CurImg->SetToolTip("No Tile Selected");  // the picture follows below
   } else if (const FavoritesList* list = ShownList()) {
-    SelScroll->SetVisible(false);
     for (int i = 0; i < 32; ++i) {
       const int e = (*list)[i];
       ShowPicture(SelImg[i], IsTile(e) ? BlockImgList->Picture(e) : QPixmap());
     }
   }
-  ShowPicture(CurImg, IsTile(SelectedTile) ? BlockImgList->Picture(SelectedTile) : noTile);
+  ShowPicture(CurImg, IsTile(SelectedTile) ? BlockImgList->Picture(SelectedTile) : BlockImgList->Picture(kTileCount));
 }
 
 void MainFrm::ScrollPaletteToTile() {

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "controls/Controls.h"
+#include "controls/OnFirstUse.h"
 #include "controls/PictureOverlay.h"
 #include "platform/Paths.h"
 #include "tests/support/UiSupport.h"
@@ -850,7 +851,9 @@ TEST(PictureOverlayTest, BoxesItDrawsLookAsBoxesDrawingThemselves) {
   const QPixmap red = picture(32, 32, QColor(255, 0, 0, 160)), big = picture(80, 60, QColor(0, 0, 255, 120)),
                 wide = picture(33, 32, Qt::green);
   const std::vector<std::function<void(std::vector<ImageBox*>&)>> steps = {
-      [&](auto& b) { for (ImageBox* x : b) x->SetPicture(red); },
+      [&](auto& b) {
+        for (ImageBox* x : b) x->SetPicture(red);
+      },
       [&](auto& b) { b[1]->SetPicture(big); },  // over the next two boxes and below them
       [&](auto& b) { b[2]->SetPicture(wide); },
       [&](auto& b) { b[1]->SetPicture(red); },  // what it covered shows again
@@ -899,6 +902,36 @@ TEST(ImageListTest, PicturesFromASourceAreTakenWhenFirstAskedForAndKept) {
   list.Set(5, green);  // number 4 is skipped over: empty, never asked for
   EXPECT_TRUE(list.Picture(4).isNull());
   EXPECT_EQ(asked, std::vector<int>{2});
+}
+
+TEST(TextBoxTest, MadeInAShownWindowShowsItsEditor) {
+  auto form = ShownForm();
+  for (bool multiLine : {false, true}) {
+    auto* box = new TextBox(form.get(), 10, 10, 100, multiLine ? 60 : 21, multiLine);
+    EXPECT_TRUE(box->isVisible()) << multiLine;
+    EXPECT_TRUE(box->Editor()->isVisible()) << multiLine;
+  }
+}
+
+TEST(OnFirstUseTest, TouchingAnyArrayMakesTheWholeGroupOnce) {
+  auto form = std::make_unique<Form>(200, 100);
+  int builds = 0;
+  std::unique_ptr<ArrayOnFirstUse<Label, 3>> names, counts;
+  OnFirstUse group([&] {
+    ++builds;
+    for (int i = 0; i < 3; ++i) {
+      names->Items()[i] = new Label(form.get(), 0, 20 * i, 50, 15, "n" + std::to_string(i));
+      counts->Items()[i] = new Label(form.get(), 60, 20 * i, 50, 15);
+      EXPECT_EQ((*names)[0]->Caption(), "n0");  // the builder may touch what it makes
+    }
+  });
+  names = std::make_unique<ArrayOnFirstUse<Label, 3>>(group);
+  counts = std::make_unique<ArrayOnFirstUse<Label, 3>>(group);
+  EXPECT_EQ(names->Items()[2], nullptr);  // looking at the elements makes nothing
+  EXPECT_FALSE(group.Made());
+  for (Label* label : *counts) EXPECT_NE(label, nullptr);  // a loop is a touch
+  EXPECT_EQ((*names)[2]->Caption(), "n2");
+  EXPECT_EQ(builds, 1);
 }
 
 }  // namespace yv::controls

@@ -133,6 +133,62 @@ TEST_F(MainWindow, ReopensTheLastLevelAndRestoresTileAndScroll) {
   EXPECT_EQ(frm->MapXScroll->Value(), 102);
 }
 
+// The load moves the palette to the saved tile and the map to the saved
+// column before the window shows; whatever the restored mode, both then show
+// those places, the hidden palette included.
+TEST_F(MainWindow, TheLoadLeavesPaletteAndMapAtTheSavedTileAndColumn) {
+  std::string path = WriteLevel("Program Files/Yorvane/.yorvane/levels/a/level1.yvl", 120);
+  for (int16_t mode : {kModeTiles, kModeBadGuys, kModeBadGuyList}) {
+    SCOPED_TRACE(mode);
+    test::ResetProgramState();
+    PreferenceRecord p;
+    p.LastLevelFile = path;
+    p.SavedTile = 85;
+    p.SavedScrollX = 40;
+    p.SavedLayer = kLayerInteractive;
+    p.SavedMode = mode;
+    p.ShowGrid = 1;
+    SavePrefs(p);
+    Start();
+    ASSERT_TRUE(LevelLoaded);
+    EXPECT_EQ(frm->TileFrame->Visible(), mode == kModeTiles);
+    EXPECT_EQ(frm->SelScroll->Value(), 21);
+    for (int i = 0; i < 32; ++i)
+      EXPECT_EQ(frm->SelImg[i]->Picture().cacheKey(), pictures::Tile(85 + i).cacheKey()) << i;
+    EXPECT_EQ(frm->CurImg->Picture().cacheKey(), pictures::Tile(85).cacheKey());
+    for (int c = 0; c < 18; ++c) {
+      EXPECT_EQ(frm->Img[MainFrm::CellIndex(c, 14)]->Picture().cacheKey(), pictures::Tile(41 + c).cacheKey()) << c;
+      EXPECT_EQ(frm->Img[MainFrm::CellIndex(c, 0)]->Picture().cacheKey(), pictures::Tile(kTileCount).cacheKey()) << c;
+    }
+    frm->Unload();
+    test::Settle();
+  }
+}
+
+// The rows of the two bad-guy panels are made when first used, with the
+// captions and tips the load gives them, and shown whole.
+TEST_F(MainWindow, TheBadGuyRowsAreMadeWhenFirstUsed) {
+  std::string path = WriteLevel("lv.yvl", 40, 3);
+  PreferenceRecord p;
+  p.LastLevelFile = path;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded);
+  EXPECT_TRUE(frm->ObjectFrame->findChildren<QWidget*>().isEmpty());
+  EXPECT_TRUE(frm->BGUFrame->findChildren<controls::TextBox*>().isEmpty());
+  frm->ModeOption[kModeBadGuys]->SetValue(true);
+  EXPECT_EQ(frm->ObjectFrame->findChildren<controls::ImageBox*>().size(), 20);
+  EXPECT_TRUE(frm->BGUFrame->findChildren<controls::TextBox*>().isEmpty());
+  EXPECT_EQ(frm->ObjCntBox[0]->Caption(), "1");
+  test::Mouse::Click(frm->ObjSelImg[6]);
+  EXPECT_EQ(SelectedBadGuyKind, 6);
+  frm->ModeOption[kModeBadGuyList]->SetValue(true);
+  test::Settle();
+  EXPECT_EQ(frm->BGUYBox[0]->ToolTip(), "Digits 0-9 Only, Press ENTER to Update Display");
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(frm->BGUXBox[i]->Editor()->isVisible(), i < 3) << i;
+  EXPECT_EQ(frm->BGUXBox[2]->Text(), "80");
+}
+
 TEST_F(MainWindow, MissingLastLevelGivesTheReadErrorThenTheReopenQuestion) {
   PreferenceRecord p;
   p.LastLevelFile = "C:\\gone\\level9.yvl";
@@ -270,7 +326,7 @@ TEST_F(MainWindow, DrawMapLayersGridAndTileNumbers) {
   CurrentLayer = kLayerBackground;
   frm->DrawMap();
   EXPECT_TRUE(frm->Img[MainFrm::CellIndex(2, 0)]->Picture().isNull());  // no grid: nothing
-  EXPECT_EQ(cell(3, 0), tile(204));  // tile 204 shows the grid picture all the same
+  EXPECT_EQ(cell(3, 0), tile(204));                                     // tile 204 shows the grid picture all the same
   EXPECT_TRUE(frm->GridBackBox->Visible());
   EXPECT_EQ(frm->MapXScroll->Max(), 12);
 
@@ -291,9 +347,9 @@ TEST_F(MainWindow, DrawMapResetMarkerObjectMarkersAndStart) {
   LevelLoaded = true;
   Pref.ShowResetPoints = 1;
   AppendResetPoint() = {32 * 3, 32 * 20};  // row 20: outside the view's rows
-  AppendResetPoint() = {32 * 50, 64};       // column 50: out of view at first
-  AppendResetPoint() = {32 * 17, 64};       // the view's last column
-  AppendResetPoint() = {32 * 5, 96};        // in view too, but not the first in view
+  AppendResetPoint() = {32 * 50, 64};      // column 50: out of view at first
+  AppendResetPoint() = {32 * 17, 64};      // the view's last column
+  AppendResetPoint() = {32 * 5, 96};       // in view too, but not the first in view
   EditMode = kModeBadGuys;
   frm->UpdateDisplay();
   EXPECT_TRUE(frm->ResetImg->Visible());
@@ -658,7 +714,8 @@ TEST_F(MainWindow, SampleLevelOpensAndIsGrabbedForALook) {
   namespace fs = std::filesystem;
   fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  PreferenceRecord p = DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences"));
+  PreferenceRecord p =
+      DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences"));
   ASSERT_FALSE(p.LastLevelFile.empty());
   SavePrefs(p);
   Start();
