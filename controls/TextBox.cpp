@@ -275,4 +275,11 @@ void TextBox::Type(int code) {
   }
 }
 
+bool FilterNumberKey(int& keyAscii) {
+  if (keyAscii == 8 || (keyAscii >= '0' && keyAscii <= '9')) return false;
+  const bool enter = keyAscii == 13;
+  keyAscii = 0;
+  return enter;
+}
+
 }  // namespace yv::controls

@@ -80,4 +80,9 @@ class TextBox : public Control<QWidget> {
 QString ToMultiLineDocument(std::string_view text);
 std::string FromMultiLineDocument(const QString& raw);
 
+// The key filter of the windows' number boxes, for their KeyPress: digits and
+// Backspace pass, every other key is swallowed (keyAscii becomes 0). True for
+// Enter, which the window answers by showing its values again.
+bool FilterNumberKey(int& keyAscii);
+
 }  // namespace yv::controls

@@ -28,17 +28,10 @@ std::string StayText(const LevelObject& o) {
   return o.StayOnPlatform != 0 ? ", Stay On Platform = YES" : ", Stay On Platform = NO";
 }
 
-// The coordinate boxes: digits and Backspace pass; Enter redraws the map so
-// that the marker moves to the typed place; everything else is swallowed.
+// The coordinate boxes: Enter redraws the map so that the marker moves to
+// the typed place.
 void FilterCoordinateKey(MainFrm& frm, int& keyAscii) {
-  if (keyAscii == 8) return;
-  if (keyAscii == 13) {
-    keyAscii = 0;
-    frm.DrawMap();
-    return;
-  }
-  if (keyAscii >= '0' && keyAscii <= '9') return;
-  keyAscii = 0;
+  if (controls::FilterNumberKey(keyAscii)) frm.DrawMap();
 }
 
 }  // namespace

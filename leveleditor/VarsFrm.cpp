@@ -390,14 +390,7 @@ void VarsFrm::WidthBox_Change() {
 }
 
 void VarsFrm::WidthBox_KeyPress(int& keyAscii) {
-  if (keyAscii == 8) return;
-  if (keyAscii == 13) {
-    keyAscii = 0;
-    UpdateVarsDisplay();  // shows the stored width again
-    return;
-  }
-  if (keyAscii >= '0' && keyAscii <= '9') return;
-  keyAscii = 0;
+  if (FilterNumberKey(keyAscii)) UpdateVarsDisplay();  // shows the stored width again
 }
 
 // ---------------------------------------------------------------- clickable fields

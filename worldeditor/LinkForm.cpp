@@ -269,21 +269,14 @@ void LinkForm::CommentBox_Change() {
 }
 
 // Digits and Backspace pass; Enter shows the stored values again; the rest is swallowed.
-void LinkForm::FilterNumberKey(int& keyAscii) {
-  if (keyAscii == 8) return;
-  if (keyAscii == 13) {
-    keyAscii = 0;
-    UpdateLinkDisplay();
-    return;
-  }
-  if (keyAscii >= '0' && keyAscii <= '9') return;
-  keyAscii = 0;
+void LinkForm::NumberBoxKey(int& keyAscii) {
+  if (FilterNumberKey(keyAscii)) UpdateLinkDisplay();
 }
 
-void LinkForm::XBox_KeyPress(int& keyAscii) { FilterNumberKey(keyAscii); }
-void LinkForm::YBox_KeyPress(int& keyAscii) { FilterNumberKey(keyAscii); }
-void LinkForm::DestXBox_KeyPress(int& keyAscii) { FilterNumberKey(keyAscii); }
-void LinkForm::DestYBox_KeyPress(int& keyAscii) { FilterNumberKey(keyAscii); }
+void LinkForm::XBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
+void LinkForm::YBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
+void LinkForm::DestXBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
+void LinkForm::DestYBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
 
 // An empty box, or a number that does not fit, keeps the last valid value.
 void LinkForm::StoreNumber(const TextBox* box, int16_t& field) {

@@ -103,7 +103,7 @@ class LinkForm : public controls::Form {
  private:
   void BuildControls();
   void WireHandlers();
-  void FilterNumberKey(int& keyAscii);
+  void NumberBoxKey(int& keyAscii);
   void StoreNumber(const controls::TextBox* box, int16_t& field);
   void StoreFlag(const controls::CheckBox* box, std::string& flag);
   // The element of World.Links that SelectedLink names, or nullptr.

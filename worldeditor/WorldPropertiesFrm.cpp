@@ -252,14 +252,7 @@ void WorldPropertiesFrm::StartYBox_Change() {
 }
 
 void WorldPropertiesFrm::NumberKeyFilter(int& keyAscii) {
-  if (keyAscii == 8) return;
-  if (keyAscii == 13) {
-    keyAscii = 0;
-    UpdatePropertiesDisplay();  // shows the stored values again
-    return;
-  }
-  if (keyAscii >= '0' && keyAscii <= '9') return;
-  keyAscii = 0;
+  if (FilterNumberKey(keyAscii)) UpdatePropertiesDisplay();  // shows the stored values again
 }
 
 void WorldPropertiesFrm::WidthBox_KeyPress(int& keyAscii) { NumberKeyFilter(keyAscii); }
