@@ -18,26 +18,14 @@ namespace {
 // The main window started, then the world window opened on a world of the
 // given size whose tiles follow the pattern `seed` sets.
 WorldFrm* OpenWorldWindowOn(int width, int height, int seed) {
-  test::ResetProgramState();
-  test::ResetWorldWindowState();
-  InstallWindowHooks();
-  Main();
-  test::MakeWorld(width, height, [seed](int x, int y) { return 1 + (x * 7 + y * 3 + seed) % 71; });
-  MainFrm::Instance()->TB_ButtonClick(13);
-  WorldFrm* frm = WorldFrm::Instance();
+  WorldFrm* frm = test::StartProgramOnWorld(
+      [&] { test::MakeWorld(width, height, [seed](int x, int y) { return 1 + (x * 7 + y * 3 + seed) % 71; }); });
   frm->UpdateWorld();
   QCoreApplication::processEvents();
   return frm;
 }
 
-void Close(WorldFrm* frm) {
-  WorldChanged = false;
-  frm->Unload();
-  MainFrm::Instance()->Unload();
-  test::Settle();
-  Windows = WindowHooks{};
-  test::ResetWorldWindowState();
-}
+void Close(WorldFrm* frm) { test::EndProgramOnWorld(frm); }
 
 // "All Layers" over a full view holding 200 links of the four marked kinds.
 // The redraws show two worlds in turn, so every cell and marker changes.

@@ -25,30 +25,19 @@ using Clock = std::chrono::steady_clock;
 
 // The world window on a 60 x 40 world with count links, in "Level Point Editor".
 WorldFrm* OpenWithLinks(int count) {
-  test::ResetProgramState();
-  test::ResetWorldWindowState();
-  InstallWindowHooks();
-  Main();
-  test::MakeWorld(60, 40);
-  for (int i = 0; i < count; ++i) {
-    WorldLink& link = test::AppendLink(2 + i % 4, i % 60, (i / 60) % 40);
-    link.LevelLinkName = "set/level" + std::to_string(i) + ".yvl";
-  }
-  MainFrm::Instance()->TB_ButtonClick(13);
-  WorldFrm* frm = WorldFrm::Instance();
+  WorldFrm* frm = test::StartProgramOnWorld([count] {
+    test::MakeWorld(60, 40);
+    for (int i = 0; i < count; ++i) {
+      WorldLink& link = test::AppendLink(2 + i % 4, i % 60, (i / 60) % 40);
+      link.LevelLinkName = "set/level" + std::to_string(i) + ".yvl";
+    }
+  });
   frm->ModeOption[2]->SetValue(true);
   QCoreApplication::processEvents();
   return frm;
 }
 
-void Close(WorldFrm* frm) {
-  WorldChanged = false;
-  frm->Unload();
-  MainFrm::Instance()->Unload();
-  test::Settle();
-  Windows = WindowHooks{};
-  test::ResetWorldWindowState();
-}
+void Close(WorldFrm* frm) { test::EndProgramOnWorld(frm); }
 
 void ReportMedian(benchmark::State& state, std::vector<double>& seconds, const char* name) {
   if (seconds.empty()) return;

@@ -47,6 +47,29 @@ inline WorldLink& AppendLink(int type, int x, int y) {
   return link;
 }
 
+// For the benchmarks: the program started (Main with the window hooks), the
+// world document made by makeWorld, then "World Editor"; the world window.
+template <class MakeWorldDocument>
+WorldFrm* StartProgramOnWorld(MakeWorldDocument makeWorld) {
+  ResetProgramState();
+  ResetWorldWindowState();
+  InstallWindowHooks();
+  Main();
+  makeWorld();
+  MainFrm::Instance()->TB_ButtonClick(13);
+  return WorldFrm::Instance();
+}
+
+// Closes the world window without its question, then the main window.
+inline void EndProgramOnWorld(WorldFrm* frm) {
+  WorldChanged = false;
+  frm->Unload();
+  MainFrm::Instance()->Unload();
+  Settle();
+  Windows = WindowHooks{};
+  ResetWorldWindowState();
+}
+
 class WorldWindowTest : public ProgramTest {
  protected:
   MainFrm* main = nullptr;
