@@ -41,9 +41,15 @@ class FileSystem {
   const std::string& LastWriteFailure() const { return lastWriteFailure_; }
   // The path that replace was given.
   const std::string& LastFailedPath() const { return lastFailedPath_; }
+  // True when the last ReplaceWholeFile, of path, succeeded (the new file
+  // is in place under its name) but could not be made durable: the folder
+  // sync after the rename failed. LastWriteFailure() then holds the warning
+  // line for the writer's box; the save itself counts as done.
+  bool LastWriteWarned(const std::string& path) const { return lastWriteWarned_ && lastFailedPath_ == path; }
   void ForgetWriteFailure() {
     lastWriteFailure_.clear();
     lastFailedPath_.clear();
+    lastWriteWarned_ = false;
   }
 
   static FileSystem& Current();
@@ -53,6 +59,7 @@ class FileSystem {
  protected:
   std::string lastWriteFailure_;
   std::string lastFailedPath_;
+  bool lastWriteWarned_ = false;
 };
 
 // The host's file system, paths mapped by ToHostPath.
