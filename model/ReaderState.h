@@ -15,6 +15,10 @@ extern int32_t TilePos;          // 1-based position in CurrentLine while tile n
 extern bool LfMode;              // the level and info readers split ReadBuffer at LF themselves
 extern int32_t WorldFileLength;  // length in bytes of the world-map file being read
 
+// Read positions are 32-bit: a file of this many bytes or more is not read,
+// so no writer may produce one.
+inline constexpr int64_t kMaxReadableLength = INT32_MAX;
+
 // The state above exists once, and the event pump runs all through a read, so
 // a command given meanwhile could start a second read over the first one.
 // Every reader (level, info, world map) holds this lock while it runs; a read

@@ -523,8 +523,7 @@ bool LoadWorldText(const std::string& path, std::string& text) {
   text.clear();
   if (!platform::Fs().FileExists(path)) return false;
   const int64_t length = platform::Fs().FileLength(path);
-  // Read positions are 32-bit.
-  if (length < 0 || length >= std::numeric_limits<int32_t>::max()) return false;
+  if (length < 0 || length >= kMaxReadableLength) return false;
   const int number = platform::FreeFile();
   if (number == 0 || !platform::OpenForInput(number, path)) return false;
   ReadFileNum = static_cast<int16_t>(number);
