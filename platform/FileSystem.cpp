@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -139,7 +140,22 @@ bool IsOldTempOf(const std::string& entry, const std::string& name) {
   return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Creates a new temporary file beside the target; -1 with errno set on failure.
+// Locks a temporary just created as tempPath, so that no other save's
+// clean-up removes it while it is written. A clean-up may have removed it in
+// the moment before the lock was taken; then the name no longer leads to the
+// locked file and false is returned. On a file system without locks the
+// temporary goes unlocked, as it always did.
+bool LockOwnTemp(int fd, const std::string& tempPath) {
+  while (::flock(fd, LOCK_EX) != 0)
+    if (errno != EINTR) return true;
+  struct stat locked {};
+  struct stat named {};
+  return ::fstat(fd, &locked) == 0 && ::lstat(tempPath.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
+         locked.st_ino == named.st_ino;
+}
+
+// Creates a new temporary file beside the target, locked; -1 with errno set
+// on failure.
 int CreateTemp(const std::string& folder, const std::string& prefix, std::string& tempPath) {
   static uint64_t state = static_cast<uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ull;
   struct timespec now {};
@@ -153,22 +169,45 @@ int CreateTemp(const std::string& folder, const std::string& prefix, std::string
     }
     tempPath = folder + "/" + name;
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd < 0) {
+      if (errno == EEXIST) continue;  // another save's, or a leftover
+      return -1;
+    }
+    if (LockOwnTemp(fd, tempPath)) return fd;
+    ::close(fd);  // a clean-up took it before the lock: try another name
   }
   errno = EEXIST;
   return -1;
 }
 
-// Removes the temporaries of the file that an interrupted save left behind.
+// Removes one temporary that an interrupted save left behind. A save holds
+// its temporary locked from creation until it has been renamed, so one that
+// can be locked here belongs to no running save. The name is checked again
+// under the lock: if it has been renamed or made anew meanwhile, it now
+// names another file, which stays.
+void RemoveIfNotHeld(int dfd, const char* entry) {
+  struct stat named {};
+  if (::fstatat(dfd, entry, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::openat(dfd, entry, O_RDONLY | kFlags);
+  if (fd < 0 && errno == EACCES) fd = ::openat(dfd, entry, O_WRONLY | kFlags);  // a write-only mode kept
+  if (fd < 0) return;
+  struct stat locked {};
+  if (::fstat(fd, &locked) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+      ::fstatat(dfd, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == locked.st_dev &&
+      named.st_ino == locked.st_ino)
+    ::unlinkat(dfd, entry, 0);
+  ::close(fd);
+}
+
+// Removes the temporaries of the file that interrupted saves left behind.
 void RemoveStaleTemps(const std::string& folder, const std::string& name, const std::string& prefix) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   int dfd = ::dirfd(dir);
   while (struct dirent* e = ::readdir(dir)) {
     std::string entry = e->d_name;
-    if (!IsTempOf(entry, prefix) && !IsOldTempOf(entry, name)) continue;
-    struct stat st {};
-    if (::fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) ::unlinkat(dfd, e->d_name, 0);
+    if (IsTempOf(entry, prefix) || IsOldTempOf(entry, name)) RemoveIfNotHeld(dfd, e->d_name);
   }
   ::closedir(dir);
 }
@@ -272,12 +311,15 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   }
   if (error == 0 && !WriteAll(fd, bytes)) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
+  // The lock must last until the rename, while a late write error that only
+  // close reports must still stop it: a second descriptor keeps the lock.
+  int lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (lockFd < 0 && error == 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.c_str());
-    return fail(ReasonOf(error));
-  }
+  if (error != 0) ::unlink(temp.c_str());
+  if (lockFd >= 0) ::close(lockFd);
+  if (error != 0) return fail(ReasonOf(error));
   // The rename is durable only once the folder is synced. A folder that
   // cannot be opened for reading cannot be synced and is taken as it is.
   int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -70,9 +70,12 @@ class FileSystem {
 // and then the folder is synced. A symbolic link is followed and kept; its
 // target is replaced. An existing file without write permission is refused. A
 // new file gets 0666 less the umask; a replaced one keeps its mode, and its
-// owner where the user may set it. Temporaries of the same file that an
-// earlier crash left behind are removed after a successful save. As with every
-// replace by rename, a file with several hard links is split from the others.
+// owner where the user may set it. A save holds its temporary locked (flock)
+// from its creation until the rename; after a successful save, temporaries of
+// the same file that no running save holds, left behind by a crash, are
+// removed, so two programs saving one file at once never spoil each other's
+// save. As with every replace by rename, a file with several hard links is
+// split from the others.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;

@@ -1,11 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -291,6 +294,18 @@ TEST(Files, TemporariesAreShortAndThoseOfACrashAreRemovedByTheNextSave) {
   for (const char* name : {".a.yvl~k3", ".a.yvl~00", "a.yvl.yvtmp-Ab12Cd", ".a.yvl~k3x", ".b.yvl~k3", "a.yvl~k3"})
     std::ofstream(dir.path / name) << "stale";
   fs::create_directory(dir.path / ".a.yvl~zz");
+  // Temporaries that another save is still writing: it holds them locked.
+  std::vector<int> held;
+  for (const char* name : {".a.yvl~h1", "a.yvl.yvtmp-Held01"}) {
+    held.push_back(::open((dir.path / name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600));
+    ASSERT_GE(held.back(), 0);
+    ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
+  }
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\a.yvl", "level"));
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{".a.yvl~h1", ".a.yvl~k3x", ".a.yvl~zz", ".b.yvl~k3", "a.yvl",
+                                                         "a.yvl.yvtmp-Held01", "a.yvl~k3"}));
+  // Once their save has ended (here: crashed), the next save removes them.
+  for (int fd : held) ::close(fd);
   ASSERT_TRUE(host.ReplaceWholeFile("C:\\a.yvl", "level"));
   EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{".a.yvl~k3x", ".a.yvl~zz", ".b.yvl~k3", "a.yvl", "a.yvl~k3"}));
 
@@ -307,6 +322,57 @@ TEST(Files, TemporariesAreShortAndThoseOfACrashAreRemovedByTheNextSave) {
     EXPECT_EQ(ReadHost(longDir.path / name), "second");
     EXPECT_EQ(Entries(longDir.path), (std::vector<std::string>{name}));
   }
+  SetDriveCFolder("");
+}
+
+// The text of save number `save` of writer `writer`: a head naming it, then
+// filler of a length that differs from save to save, so that a torn or mixed
+// file matches no save.
+std::string SaveText(int writer, int save) {
+  return "writer " + std::to_string(writer) + " save " + std::to_string(save) + "\n" +
+         std::string(1000 + 37 * save % 3000, static_cast<char>('a' + writer));
+}
+
+bool IsWholeSave(const std::string& text, int writers, int saves) {
+  int writer = -1, save = -1;
+  if (std::sscanf(text.c_str(), "writer %d save %d", &writer, &save) != 2) return false;
+  return writer >= 0 && writer < writers && save >= 0 && save < saves && text == SaveText(writer, save);
+}
+
+TEST(Files, TwoProcessesSavingOneFileAtOnceNeverFailAndTheFileIsAlwaysWhole) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  constexpr int kWriters = 2, kSaves = 300;
+  HostFileSystem host;
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\world.yvwm", SaveText(0, 0)));
+  std::vector<pid_t> writers;
+  for (int w = 0; w < kWriters; ++w) {
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      HostFileSystem mine;
+      int failed = 0;
+      for (int i = 0; i < kSaves; ++i)
+        if (!mine.ReplaceWholeFile("C:\\world.yvwm", SaveText(w, i)) && failed++ == 0)
+          std::fprintf(stderr, "writer %d, save %d: \"%s\"\n", w, i, mine.LastWriteFailure().c_str());
+      ::_exit(std::min(failed, 255));
+    }
+    writers.push_back(child);
+  }
+  int reads = 0, torn = 0;
+  std::vector<int> failedSaves;
+  while (failedSaves.size() < writers.size()) {
+    ++reads;
+    torn += IsWholeSave(ReadHost(dir.path / "world.yvwm"), kWriters, kSaves) ? 0 : 1;
+    int status = 0;
+    pid_t ended = ::waitpid(-1, &status, WNOHANG);
+    if (ended > 0) failedSaves.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status));
+  }
+  EXPECT_EQ(failedSaves, (std::vector<int>{0, 0}));
+  EXPECT_EQ(torn, 0) << reads << " reads";
+  const std::string last = ReadHost(dir.path / "world.yvwm");
+  EXPECT_TRUE(last == SaveText(0, kSaves - 1) || last == SaveText(1, kSaves - 1));
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"world.yvwm"}));
   SetDriveCFolder("");
 }
 
