@@ -41,6 +41,50 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+bool ReadAll(int fd, std::string& bytes) {
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return true;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+}
+
+// Puts bytes into the open file from its first byte, as its whole content.
+bool Overwrite(int fd, std::string_view bytes) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Writes the file where it is, for a file the user may write in a folder
+// that takes no temporary beside it. Not a replace in one step, so the old
+// text is read first and written back when any step fails; the mode, the
+// owner and every hard link stay as they are. The error number on failure,
+// 0 on success.
+int WriteInPlace(const std::string& target, std::string_view bytes) {
+  int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat st {};
+  std::string old;
+  int error = 0;
+  if (::fstat(fd, &st) != 0)
+    error = errno;
+  else if (!S_ISREG(st.st_mode))
+    error = EINVAL;  // the name changed to something else meanwhile
+  else if (!ReadAll(fd, old))
+    error = errno;
+  else if (!Overwrite(fd, bytes)) {
+    error = errno;
+    (void)Overwrite(fd, old);
+  }
+  ::close(fd);  // after fsync close has nothing left to report
+  return error;
+}
+
 // The reason of a failed write in words, for the second line of the writer's
 // message box; empty where the error says nothing a user could act on.
 std::string ReasonOf(int error) {
@@ -256,20 +300,10 @@ bool HostFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) 
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   bytes.reserve(static_cast<size_t>(st.st_size));
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      bytes.clear();
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<size_t>(n));
-  }
+  bool read = ReadAll(fd, bytes);
   ::close(fd);
-  return true;
+  if (!read) bytes.clear();
+  return read;
 }
 
 bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
@@ -299,7 +333,14 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   const std::string prefix = TempPrefix(folder, name);
   std::string temp;
   int fd = CreateTemp(folder, prefix, temp);  // mode 0666 less the umask
-  if (fd < 0) return fail(ReasonOf(errno));
+  if (fd < 0) {
+    int error = errno;
+    // A folder the user may not write can still hold a file the user may.
+    if ((error == EACCES || error == EPERM) && exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0)
+      error = WriteInPlace(target, bytes);
+    if (error != 0) return fail(ReasonOf(error));
+    return true;
+  }
   int error = 0;
   if (exists) {
     // The owner where the user may set it (root may, others only a group

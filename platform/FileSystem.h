@@ -21,8 +21,9 @@ class FileSystem {
   // cannot be read, and at once for a folder, a FIFO or a device.
   virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
   // Replaces the file with bytes. The old file stays untouched until the new
-  // one has been completely written; false when that failed, with the reason
-  // in LastWriteFailure().
+  // one has been completely written (or, where it has to be written in place,
+  // comes back when that fails); false when that failed, with the reason in
+  // LastWriteFailure().
   virtual bool ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // True for an existing ordinary file.
   virtual bool FileExists(const std::string& path) = 0;
@@ -76,6 +77,11 @@ class FileSystem {
 // removed, so two programs saving one file at once never spoil each other's
 // save. As with every replace by rename, a file with several hard links is
 // split from the others.
+//
+// A folder the user may not write takes no temporary. An existing file there
+// that the user may write is then written where it is: its old text is read
+// first and written back if any step of the write fails; its mode, owner and
+// hard links stay as they are.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;

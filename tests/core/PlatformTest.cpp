@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -123,13 +124,14 @@ TEST(Files, ReplaceKeepsTheOldFileUntilTheNewOneIsWritten) {
   fs::create_directory(dir.path / "sub");
   EXPECT_FALSE(host.ReplaceWholeFile("C:\\sub", "x"));
   EXPECT_TRUE(fs::is_directory(dir.path / "sub"));
-  // A read-only folder: the write fails, the old file is untouched.
+  // A read-only folder takes no new file, and the file beside it is untouched.
   fs::create_directory(dir.path / "ro");
   std::ofstream(dir.path / "ro" / "keep.yvl") << "level";
   fs::permissions(dir.path / "ro", fs::perms::owner_read | fs::perms::owner_exec);
   if (geteuid() != 0) {  // root writes anywhere
-    EXPECT_FALSE(host.ReplaceWholeFile("C:\\ro\\keep.yvl", "broken"));
+    EXPECT_FALSE(host.ReplaceWholeFile("C:\\ro\\new.yvl", "broken"));
     EXPECT_EQ(ReadHost(dir.path / "ro" / "keep.yvl"), "level");
+    EXPECT_EQ(Entries(dir.path / "ro"), (std::vector<std::string>{"keep.yvl"}));
   }
   fs::permissions(dir.path / "ro", fs::perms::owner_all);
   // No temporary files are left in the folder.
@@ -265,6 +267,85 @@ TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
     EXPECT_EQ(ModeOf(dir.path / name), c.expected);
     EXPECT_EQ(ReadHost(dir.path / name), "new");
   }
+  SetDriveCFolder("");
+}
+
+// A folder the user may not write, holding files the user may: the save
+// cannot make its temporary and writes the file where it is. Root writes
+// every folder, so as root each save runs in a child that has become an
+// ordinary user (65534); any other user makes the folder read-only.
+TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  const bool root = ::geteuid() == 0;
+  const uid_t user = root ? 65534 : ::geteuid();
+  const gid_t group = root ? 65534 : ::getegid();
+  const std::string fifty(50, 'o'), big(5000, 'n');
+  struct Case {
+    std::string name;  // saved as C:\name
+    std::string file;  // the file that holds the text: a link's target
+    std::string old;   // empty: no file before
+    unsigned mode;
+    bool theirs;       // owned by root, not by the user (tested as root only)
+    rlim_t sizeLimit;  // 0: none
+    std::string text;
+    std::string reason;  // empty: the save succeeds
+  } cases[] = {
+      {"shorter.yvl", "shorter.yvl", "an old text longer than the new", 0644, false, 0, "new text", ""},
+      {"longer.yvl", "longer.yvl", "old", 0600, false, 0, "a new text longer than the old", ""},
+      {"shared.yvl", "shared.yvl", "old", 0666, true, 0, "new", ""},
+      {"link.yvl", "target.yvl", "old", 0640, false, 0, "through the link", ""},
+      {"cut.yvl", "cut.yvl", fifty, 0644, false, 100, big, "The file is too large."},  // the old text comes back
+      {"locked.yvl", "locked.yvl", "old", 0444, false, 0, "new", "The file is write-protected."},
+      {"theirs.yvl", "theirs.yvl", "old", 0644, true, 0, "new", "The file is write-protected."},
+      {"new.yvl", "new.yvl", "", 0, false, 0, "new", "Permission denied."},
+  };
+  for (const Case& c : cases) {
+    if (c.old.empty() || (c.theirs && !root)) continue;
+    std::ofstream(dir.path / c.file, std::ios::binary) << c.old;
+    ASSERT_EQ(::chown((dir.path / c.file).c_str(), c.theirs ? 0 : user, c.theirs ? 0 : group), 0);
+    ASSERT_EQ(::chmod((dir.path / c.file).c_str(), c.mode), 0);
+    if (c.name != c.file) fs::create_symlink(c.file, dir.path / c.name);
+  }
+  const std::vector<std::string> names = Entries(dir.path);
+  ASSERT_EQ(::chmod(dir.path.c_str(), root ? 0755 : 0555), 0);
+  for (const Case& c : cases) {
+    if (c.theirs && !root) continue;
+    SCOPED_TRACE(c.name);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (root && (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0)) ::_exit(3);
+      if (c.sizeLimit != 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {};
+        limit.rlim_cur = limit.rlim_max = c.sizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+      }
+      HostFileSystem host;
+      bool ok = host.ReplaceWholeFile("C:\\" + c.name, c.text);
+      if (ok == c.reason.empty() && host.LastWriteFailure() == c.reason) ::_exit(0);
+      std::fprintf(stderr, "%s: \"%s\"\n", ok ? "saved" : "failed", host.LastWriteFailure().c_str());
+      ::_exit(ok == c.reason.empty() ? 2 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot become an ordinary user here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: wrong outcome, 2: wrong reason";
+    if (c.old.empty()) {
+      EXPECT_FALSE(fs::exists(dir.path / c.file));
+      continue;
+    }
+    EXPECT_EQ(ReadHost(dir.path / c.file), c.reason.empty() ? c.text : c.old);
+    struct stat st {};
+    ASSERT_EQ(::stat((dir.path / c.file).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(st.st_uid, c.theirs ? 0 : user);
+    EXPECT_EQ(fs::is_symlink(dir.path / c.name), c.name != c.file);
+  }
+  EXPECT_EQ(Entries(dir.path), names);  // no temporary anywhere
+  ::chmod(dir.path.c_str(), 0700);
   SetDriveCFolder("");
 }
 
