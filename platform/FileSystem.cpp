@@ -19,6 +19,7 @@ namespace {
 
 HostFileSystem g_host;
 FileSystem* g_current = &g_host;
+detail::FolderSync g_folderSync = ::fsync;
 
 std::string LowerAscii(std::string s) {
   for (char& ch : s)
@@ -273,6 +274,12 @@ std::string WithWriteFailure(const std::string& message, const std::string& path
   return text;
 }
 
+detail::FolderSync detail::SetFolderSync(FolderSync sync) {
+  FolderSync previous = g_folderSync;
+  g_folderSync = sync ? sync : ::fsync;
+  return previous;
+}
+
 FileSystem& FileSystem::Current() { return *g_current; }
 
 FileSystem* FileSystem::Install(FileSystem* fs) {
@@ -363,12 +370,18 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   if (error != 0) return fail(ReasonOf(error));
   // The rename is durable only once the folder is synced. A folder that
   // cannot be opened for reading cannot be synced and is taken as it is.
+  // The new file is in place by now, so a failed sync does not undo the
+  // save: the user is only warned that it may not survive a power loss.
   int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
-    int synced = ::fsync(dfd);
+    int synced = g_folderSync(dfd);
     int syncError = errno;
     ::close(dfd);
-    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) return fail(ReasonOf(syncError));
+    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) {
+      lastWriteFailure_ = kNotDurableWarning;
+      lastFailedPath_ = path;
+      lastWriteWarned_ = true;
+    }
   }
   RemoveStaleTemps(folder, name, prefix);
   return true;

@@ -242,6 +242,56 @@ TEST(Files, ReplaceRefusesAWriteProtectedFileAndSaysWhy) {
   SetDriveCFolder("");
 }
 
+int g_folderSyncError = 0;
+
+int FailingFolderSync(int) {
+  errno = g_folderSyncError;
+  return g_folderSyncError == 0 ? 0 : -1;
+}
+
+TEST(Files, AFolderSyncThatFailsAfterTheRenameIsAWarningNotAFailedSave) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  struct Restore {
+    FileSystem* fs;
+    detail::FolderSync sync;
+    ~Restore() {
+      FileSystem::Install(fs);
+      detail::SetFolderSync(sync);
+    }
+  } restore{FileSystem::Install(&host), detail::SetFolderSync(FailingFolderSync)};
+  const std::string message = "Error Saving World Map Data!";
+  const std::string warned = message + "\r\n" + kNotDurableWarning;
+  struct Case {
+    int error;
+    bool warning;
+  } cases[] = {{EIO, true}, {ENOSPC, true}, {0, false}, {EINVAL, false}, {ENOTSUP, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    std::ofstream(dir.path / ".w.yvwm~k3") << "stale";
+    g_folderSyncError = c.error;
+    ASSERT_TRUE(host.ReplaceWholeFile("C:\\w.yvwm", "world " + std::to_string(c.error)));
+    EXPECT_EQ(ReadHost(dir.path / "w.yvwm"), "world " + std::to_string(c.error));
+    EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"w.yvwm"}));
+    EXPECT_EQ(host.LastWriteWarned("C:\\w.yvwm"), c.warning);
+    EXPECT_FALSE(host.LastWriteWarned("C:\\other.yvwm"));
+    EXPECT_EQ(host.LastWriteFailure(), c.warning ? kNotDurableWarning : "");
+    EXPECT_EQ(WithWriteFailure(message, "C:\\w.yvwm"), c.warning ? warned : message);
+    EXPECT_FALSE(host.LastWriteWarned("C:\\w.yvwm"));  // told once
+  }
+  detail::SetFolderSync(nullptr);
+  // The in-memory file system gives the same warning where tests ask for it.
+  MemoryFileSystem mem;
+  FileSystem::Install(&mem);
+  mem.warnWrites = true;
+  ASSERT_TRUE(mem.ReplaceWholeFile("C:\\w.yvwm", "world"));
+  EXPECT_TRUE(mem.FileExists("C:\\w.yvwm"));
+  EXPECT_TRUE(mem.LastWriteWarned("C:\\w.yvwm"));
+  EXPECT_EQ(WithWriteFailure(message, "C:\\w.yvwm"), warned);
+  SetDriveCFolder("");
+}
+
 TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
   TempDir dir;
   SetDriveCFolder(dir.path.string());
