@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -18,6 +19,7 @@ namespace {
 
 HostFileSystem g_host;
 FileSystem* g_current = &g_host;
+detail::FolderSync g_folderSync = ::fsync;
 
 std::string LowerAscii(std::string s) {
   for (char& ch : s)
@@ -38,6 +40,50 @@ bool WriteAll(int fd, std::string_view bytes) {
     left -= static_cast<size_t>(n);
   }
   return true;
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return true;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+}
+
+// Puts bytes into the open file from its first byte, as its whole content.
+bool Overwrite(int fd, std::string_view bytes) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Writes the file where it is, for a file the user may write in a folder
+// that takes no temporary beside it. Not a replace in one step, so the old
+// text is read first and written back when any step fails; the mode, the
+// owner and every hard link stay as they are. The error number on failure,
+// 0 on success.
+int WriteInPlace(const std::string& target, std::string_view bytes) {
+  int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat st {};
+  std::string old;
+  int error = 0;
+  if (::fstat(fd, &st) != 0)
+    error = errno;
+  else if (!S_ISREG(st.st_mode))
+    error = EINVAL;  // the name changed to something else meanwhile
+  else if (!ReadAll(fd, old))
+    error = errno;
+  else if (!Overwrite(fd, bytes)) {
+    error = errno;
+    (void)Overwrite(fd, old);
+  }
+  ::close(fd);  // after fsync close has nothing left to report
+  return error;
 }
 
 // The reason of a failed write in words, for the second line of the writer's
@@ -139,7 +185,22 @@ bool IsOldTempOf(const std::string& entry, const std::string& name) {
   return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Creates a new temporary file beside the target; -1 with errno set on failure.
+// Locks a temporary just created as tempPath, so that no other save's
+// clean-up removes it while it is written. A clean-up may have removed it in
+// the moment before the lock was taken; then the name no longer leads to the
+// locked file and false is returned. On a file system without locks the
+// temporary goes unlocked, as it always did.
+bool LockOwnTemp(int fd, const std::string& tempPath) {
+  while (::flock(fd, LOCK_EX) != 0)
+    if (errno != EINTR) return true;
+  struct stat locked {};
+  struct stat named {};
+  return ::fstat(fd, &locked) == 0 && ::lstat(tempPath.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
+         locked.st_ino == named.st_ino;
+}
+
+// Creates a new temporary file beside the target, locked; -1 with errno set
+// on failure.
 int CreateTemp(const std::string& folder, const std::string& prefix, std::string& tempPath) {
   static uint64_t state = static_cast<uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ull;
   struct timespec now {};
@@ -153,22 +214,45 @@ int CreateTemp(const std::string& folder, const std::string& prefix, std::string
     }
     tempPath = folder + "/" + name;
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd < 0) {
+      if (errno == EEXIST) continue;  // another save's, or a leftover
+      return -1;
+    }
+    if (LockOwnTemp(fd, tempPath)) return fd;
+    ::close(fd);  // a clean-up took it before the lock: try another name
   }
   errno = EEXIST;
   return -1;
 }
 
-// Removes the temporaries of the file that an interrupted save left behind.
+// Removes one temporary that an interrupted save left behind. A save holds
+// its temporary locked from creation until it has been renamed, so one that
+// can be locked here belongs to no running save. The name is checked again
+// under the lock: if it has been renamed or made anew meanwhile, it now
+// names another file, which stays.
+void RemoveIfNotHeld(int dfd, const char* entry) {
+  struct stat named {};
+  if (::fstatat(dfd, entry, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::openat(dfd, entry, O_RDONLY | kFlags);
+  if (fd < 0 && errno == EACCES) fd = ::openat(dfd, entry, O_WRONLY | kFlags);  // a write-only mode kept
+  if (fd < 0) return;
+  struct stat locked {};
+  if (::fstat(fd, &locked) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+      ::fstatat(dfd, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == locked.st_dev &&
+      named.st_ino == locked.st_ino)
+    ::unlinkat(dfd, entry, 0);
+  ::close(fd);
+}
+
+// Removes the temporaries of the file that interrupted saves left behind.
 void RemoveStaleTemps(const std::string& folder, const std::string& name, const std::string& prefix) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   int dfd = ::dirfd(dir);
   while (struct dirent* e = ::readdir(dir)) {
     std::string entry = e->d_name;
-    if (!IsTempOf(entry, prefix) && !IsOldTempOf(entry, name)) continue;
-    struct stat st {};
-    if (::fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) ::unlinkat(dfd, e->d_name, 0);
+    if (IsTempOf(entry, prefix) || IsOldTempOf(entry, name)) RemoveIfNotHeld(dfd, e->d_name);
   }
   ::closedir(dir);
 }
@@ -188,6 +272,12 @@ std::string WithWriteFailure(const std::string& message, const std::string& path
   if (!fs.LastWriteFailure().empty() && fs.LastFailedPath() == path) text += "\r\n" + fs.LastWriteFailure();
   fs.ForgetWriteFailure();
   return text;
+}
+
+detail::FolderSync detail::SetFolderSync(FolderSync sync) {
+  FolderSync previous = g_folderSync;
+  g_folderSync = sync ? sync : ::fsync;
+  return previous;
 }
 
 FileSystem& FileSystem::Current() { return *g_current; }
@@ -217,20 +307,10 @@ bool HostFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) 
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   bytes.reserve(static_cast<size_t>(st.st_size));
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      bytes.clear();
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<size_t>(n));
-  }
+  bool read = ReadAll(fd, bytes);
   ::close(fd);
-  return true;
+  if (!read) bytes.clear();
+  return read;
 }
 
 bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
@@ -260,7 +340,14 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   const std::string prefix = TempPrefix(folder, name);
   std::string temp;
   int fd = CreateTemp(folder, prefix, temp);  // mode 0666 less the umask
-  if (fd < 0) return fail(ReasonOf(errno));
+  if (fd < 0) {
+    int error = errno;
+    // A folder the user may not write can still hold a file the user may.
+    if ((error == EACCES || error == EPERM) && exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0)
+      error = WriteInPlace(target, bytes);
+    if (error != 0) return fail(ReasonOf(error));
+    return true;
+  }
   int error = 0;
   if (exists) {
     // The owner where the user may set it (root may, others only a group
@@ -272,20 +359,29 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   }
   if (error == 0 && !WriteAll(fd, bytes)) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
+  // The lock must last until the rename, while a late write error that only
+  // close reports must still stop it: a second descriptor keeps the lock.
+  int lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (lockFd < 0 && error == 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.c_str());
-    return fail(ReasonOf(error));
-  }
+  if (error != 0) ::unlink(temp.c_str());
+  if (lockFd >= 0) ::close(lockFd);
+  if (error != 0) return fail(ReasonOf(error));
   // The rename is durable only once the folder is synced. A folder that
   // cannot be opened for reading cannot be synced and is taken as it is.
+  // The new file is in place by now, so a failed sync does not undo the
+  // save: the user is only warned that it may not survive a power loss.
   int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
-    int synced = ::fsync(dfd);
+    int synced = g_folderSync(dfd);
     int syncError = errno;
     ::close(dfd);
-    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) return fail(ReasonOf(syncError));
+    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) {
+      lastWriteFailure_ = kNotDurableWarning;
+      lastFailedPath_ = path;
+      lastWriteWarned_ = true;
+    }
   }
   RemoveStaleTemps(folder, name, prefix);
   return true;

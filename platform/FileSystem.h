@@ -21,8 +21,9 @@ class FileSystem {
   // cannot be read, and at once for a folder, a FIFO or a device.
   virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
   // Replaces the file with bytes. The old file stays untouched until the new
-  // one has been completely written; false when that failed, with the reason
-  // in LastWriteFailure().
+  // one has been completely written (or, where it has to be written in place,
+  // comes back when that fails); false when that failed, with the reason in
+  // LastWriteFailure().
   virtual bool ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // True for an existing ordinary file.
   virtual bool FileExists(const std::string& path) = 0;
@@ -37,7 +38,8 @@ class FileSystem {
   virtual int64_t FileLength(const std::string& path) = 0;
 
   // Why the last ReplaceWholeFile failed, as a line for a message box ("The
-  // disk is full."); empty after a success or when the reason is not known.
+  // disk is full."); empty after a success (but for a warned one, below) or
+  // when the reason is not known.
   const std::string& LastWriteFailure() const { return lastWriteFailure_; }
   // The path that replace was given.
   const std::string& LastFailedPath() const { return lastFailedPath_; }
@@ -67,12 +69,23 @@ class FileSystem {
 // ReplaceWholeFile saves as a careful editor does: the text goes to a
 // temporary file beside the target (its name plus a few characters: "." name
 // "~" and two letters or digits), which is synced and renamed over the target,
-// and then the folder is synced. A symbolic link is followed and kept; its
-// target is replaced. An existing file without write permission is refused. A
-// new file gets 0666 less the umask; a replaced one keeps its mode, and its
-// owner where the user may set it. Temporaries of the same file that an
-// earlier crash left behind are removed after a successful save. As with every
-// replace by rename, a file with several hard links is split from the others.
+// and then the folder is synced. Once renamed, the new file is in place: a
+// failed folder sync leaves the save done, with a warning (LastWriteWarned)
+// that it may not survive a power loss. A symbolic link is followed and kept;
+// its target is replaced. An existing file without write permission is
+// refused. A new file gets 0666 less the umask; a replaced one keeps its mode,
+// and its owner where the user may set it. As with every replace by rename, a
+// file with several hard links is split from the others.
+//
+// A save holds its temporary locked (flock) from its creation until the
+// rename. After a successful save, temporaries of the same file that no
+// running save holds, left behind by a crash, are removed; so two programs
+// saving one file at once never spoil each other's save.
+//
+// A folder the user may not write takes no temporary. An existing file there
+// that the user may write is then written where it is: its old text is read
+// first and written back if any step of the write fails; its mode, owner and
+// hard links stay as they are.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;
@@ -91,10 +104,21 @@ void SortFileNames(std::vector<std::string>& names);
 // Shorthands for FileSystem::Current().
 inline FileSystem& Fs() { return FileSystem::Current(); }
 
-// A writer's failure message with the reason on a second line (CR LF), when
-// the last failed replace was that of path and its reason is known. The
-// reason is told once: a later failure that never reached the file (a save
-// refused before writing) gets the message alone.
+// The line of LastWriteFailure() after a save that put the new file in place
+// but could not make it durable (LastWriteWarned()).
+inline constexpr char kNotDurableWarning[] = "The new file is in place, but it may not survive a power loss.";
+
+// A writer's message with the reason on a second line (CR LF), when the last
+// replace that failed, or succeeded with a warning, was that of path and its
+// reason is known. The reason is told once: a later failure that never
+// reached the file (a save refused before writing) gets the message alone.
 std::string WithWriteFailure(const std::string& message, const std::string& path);
+
+namespace detail {
+// The call that syncs the folder after the rename: fsync, unless a test puts
+// in one that fails. nullptr puts fsync back; returns the call before.
+using FolderSync = int (*)(int fd);
+FolderSync SetFolderSync(FolderSync sync);
+}  // namespace detail
 
 }  // namespace yv::platform

@@ -1,5 +1,8 @@
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <set>
 #include <thread>
 
 #include "model/Preference.h"
@@ -120,13 +124,14 @@ TEST(Files, ReplaceKeepsTheOldFileUntilTheNewOneIsWritten) {
   fs::create_directory(dir.path / "sub");
   EXPECT_FALSE(host.ReplaceWholeFile("C:\\sub", "x"));
   EXPECT_TRUE(fs::is_directory(dir.path / "sub"));
-  // A read-only folder: the write fails, the old file is untouched.
+  // A read-only folder takes no new file, and the file beside it is untouched.
   fs::create_directory(dir.path / "ro");
   std::ofstream(dir.path / "ro" / "keep.yvl") << "level";
   fs::permissions(dir.path / "ro", fs::perms::owner_read | fs::perms::owner_exec);
   if (geteuid() != 0) {  // root writes anywhere
-    EXPECT_FALSE(host.ReplaceWholeFile("C:\\ro\\keep.yvl", "broken"));
+    EXPECT_FALSE(host.ReplaceWholeFile("C:\\ro\\new.yvl", "broken"));
     EXPECT_EQ(ReadHost(dir.path / "ro" / "keep.yvl"), "level");
+    EXPECT_EQ(Entries(dir.path / "ro"), (std::vector<std::string>{"keep.yvl"}));
   }
   fs::permissions(dir.path / "ro", fs::perms::owner_all);
   // No temporary files are left in the folder.
@@ -237,6 +242,39 @@ TEST(Files, ReplaceRefusesAWriteProtectedFileAndSaysWhy) {
   SetDriveCFolder("");
 }
 
+TEST(Files, AFolderSyncThatFailsAfterTheRenameIsAWarningNotAFailedSave) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  HostFileSystem host;
+  MemoryFileSystem mem;  // gives the warning where tests ask for it
+  mem.warnWrites = true;
+  FileSystem* previous = FileSystem::Install(&host);
+  static int syncError = 0;
+  detail::FolderSync before = detail::SetFolderSync([](int) { return (errno = syncError) == 0 ? 0 : -1; });
+  const std::string warned = std::string("Error!\r\n") + kNotDurableWarning;
+  struct Case {
+    FileSystem* fs;
+    int error;
+    std::string box;
+  } cases[] = {{&mem, 0, warned},          {&host, 0, "Error!"},    {&host, EINVAL, "Error!"},
+               {&host, ENOTSUP, "Error!"}, {&host, ENOSPC, warned}, {&host, EIO, warned}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    FileSystem::Install(c.fs);
+    std::ofstream(dir.path / ".w.yvwm~k3") << "stale";
+    syncError = c.error;
+    EXPECT_TRUE(c.fs->ReplaceWholeFile("C:\\w.yvwm", "world " + std::to_string(c.error)));
+    EXPECT_EQ(c.fs->LastWriteWarned("C:\\w.yvwm"), c.box == warned);
+    EXPECT_EQ(WithWriteFailure("Error!", "C:\\w.yvwm"), c.box);
+    EXPECT_FALSE(c.fs->LastWriteWarned("C:\\w.yvwm"));  // told once
+  }
+  EXPECT_EQ(ReadHost(dir.path / "w.yvwm"), "world " + std::to_string(EIO));
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"w.yvwm"}));
+  detail::SetFolderSync(before);
+  FileSystem::Install(previous);
+  SetDriveCFolder("");
+}
+
 TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
   TempDir dir;
   SetDriveCFolder(dir.path.string());
@@ -262,6 +300,72 @@ TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
     EXPECT_EQ(ModeOf(dir.path / name), c.expected);
     EXPECT_EQ(ReadHost(dir.path / name), "new");
   }
+  SetDriveCFolder("");
+}
+
+// A folder the user may not write, with files in it that the user may: the
+// save makes no temporary and writes the file where it is. Root writes every
+// folder, so as root each save runs in a child that has become an ordinary
+// user (65534); any other user makes the folder read-only.
+TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  const bool root = ::geteuid() == 0;
+  const uid_t user = root ? 65534 : ::geteuid();
+  constexpr rlim_t kNoLimit = RLIM_INFINITY;
+  struct Case {
+    std::string name, old;  // old empty: no file before
+    unsigned mode;
+    bool theirs;  // owned by root, not by the user (tested as root only)
+    rlim_t sizeLimit;
+    std::string text, reason;  // reason empty: the save succeeds
+  } cases[] = {
+      {"shorter.yvl", "an old text longer than the new", 0644, false, kNoLimit, "new text", ""},
+      {"link.yvl", "old", 0600, false, kNoLimit, "a new text longer than the old", ""},
+      {"shared.yvl", "old", 0666, true, kNoLimit, "new", ""},
+      {"cut.yvl", std::string(50, 'o'), 0644, false, 100, std::string(5000, 'n'), "The file is too large."},
+      {"locked.yvl", "old", 0444, false, kNoLimit, "new", "The file is write-protected."},
+      {"theirs.yvl", "old", 0644, true, kNoLimit, "new", "The file is write-protected."},
+      {"new.yvl", "", 0, false, kNoLimit, "new", "Permission denied."},
+  };
+  fs::create_symlink("linked.yvl", dir.path / "link.yvl");
+  for (const Case& c : cases) {
+    if (c.old.empty() || (c.theirs && !root)) continue;
+    std::ofstream(dir.path / c.name, std::ios::binary) << c.old;
+    ASSERT_EQ(::chown((dir.path / c.name).c_str(), c.theirs ? 0 : user, -1), 0);
+    ASSERT_EQ(::chmod((dir.path / c.name).c_str(), c.mode), 0);
+  }
+  const std::vector<std::string> names = Entries(dir.path);
+  ASSERT_EQ(::chmod(dir.path.c_str(), root ? 0755 : 0555), 0);
+  for (const Case& c : cases) {
+    if (c.theirs && !root) continue;
+    SCOPED_TRACE(c.name);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (root && (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)) ::_exit(3);
+      ::signal(SIGXFSZ, SIG_IGN);  // past the limit a write fails with EFBIG
+      struct rlimit limit {
+        c.sizeLimit, c.sizeLimit
+      };
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      HostFileSystem host;
+      bool ok = host.ReplaceWholeFile("C:\\" + c.name, c.text);
+      ::_exit(ok != c.reason.empty() ? 1 : host.LastWriteFailure() != c.reason ? 2 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot become an ordinary user here";
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "1: wrong outcome, 2: wrong reason";
+    struct stat st {};  // all zero for a file that is not there
+    ::stat((dir.path / c.name).c_str(), &st);
+    EXPECT_EQ(ReadHost(dir.path / c.name), c.reason.empty() ? c.text : c.old);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(st.st_uid, c.theirs || c.old.empty() ? 0 : user);
+  }
+  EXPECT_TRUE(fs::is_symlink(dir.path / "link.yvl"));
+  EXPECT_EQ(Entries(dir.path), names);  // no temporary anywhere
+  ::chmod(dir.path.c_str(), 0700);
   SetDriveCFolder("");
 }
 
@@ -291,6 +395,15 @@ TEST(Files, TemporariesAreShortAndThoseOfACrashAreRemovedByTheNextSave) {
   for (const char* name : {".a.yvl~k3", ".a.yvl~00", "a.yvl.yvtmp-Ab12Cd", ".a.yvl~k3x", ".b.yvl~k3", "a.yvl~k3"})
     std::ofstream(dir.path / name) << "stale";
   fs::create_directory(dir.path / ".a.yvl~zz");
+  // Temporaries that running saves are writing: they hold them locked.
+  int held[] = {::open((dir.path / ".a.yvl~h1").c_str(), O_WRONLY | O_CREAT, 0600),
+                ::open((dir.path / "a.yvl.yvtmp-Held01").c_str(), O_WRONLY | O_CREAT, 0600)};
+  for (int fd : held) ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\a.yvl", "level"));
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{".a.yvl~h1", ".a.yvl~k3x", ".a.yvl~zz", ".b.yvl~k3", "a.yvl",
+                                                         "a.yvl.yvtmp-Held01", "a.yvl~k3"}));
+  // Once their save has ended (here: crashed), the next save removes them.
+  for (int fd : held) ::close(fd);
   ASSERT_TRUE(host.ReplaceWholeFile("C:\\a.yvl", "level"));
   EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{".a.yvl~k3x", ".a.yvl~zz", ".b.yvl~k3", "a.yvl", "a.yvl~k3"}));
 
@@ -307,6 +420,40 @@ TEST(Files, TemporariesAreShortAndThoseOfACrashAreRemovedByTheNextSave) {
     EXPECT_EQ(ReadHost(longDir.path / name), "second");
     EXPECT_EQ(Entries(longDir.path), (std::vector<std::string>{name}));
   }
+  SetDriveCFolder("");
+}
+
+// Save number i of writer w: a head naming it, then filler whose length
+// differs from save to save, so that a torn or mixed file matches no save.
+std::string SaveText(int w, int i) {
+  return "writer " + std::to_string(w) + " save " + std::to_string(i) + "\n" +
+         std::string(1000 + 37 * i % 3000, static_cast<char>('a' + w));
+}
+
+TEST(Files, TwoProcessesSavingOneFileAtOnceNeverFailAndTheFileIsAlwaysWhole) {
+  TempDir dir;
+  SetDriveCFolder(dir.path.string());
+  constexpr int kSaves = 300;
+  std::set<std::string> whole;
+  for (int i = 0; i < kSaves; ++i) whole.insert({SaveText(0, i), SaveText(1, i)});
+  HostFileSystem host;
+  ASSERT_TRUE(host.ReplaceWholeFile("C:\\world.yvwm", SaveText(0, 0)));
+  for (int w = 0; w < 2; ++w)
+    if (::fork() == 0) {
+      int failed = 0;
+      for (int i = 0; i < kSaves; ++i) failed += host.ReplaceWholeFile("C:\\world.yvwm", SaveText(w, i)) ? 0 : 1;
+      ::_exit(std::min(failed, 255));  // the number of failed saves
+    }
+  int reads = 0, torn = 0, status = 0;
+  std::vector<int> failedSaves;
+  for (pid_t ended = 0; ended >= 0 && failedSaves.size() < 2; ++reads) {
+    if ((ended = ::waitpid(-1, &status, WNOHANG)) > 0)
+      failedSaves.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : 256);
+    torn += whole.count(ReadHost(dir.path / "world.yvwm")) ? 0 : 1;
+  }
+  EXPECT_EQ(failedSaves, (std::vector<int>{0, 0}));
+  EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"world.yvwm"}));
   SetDriveCFolder("");
 }
 
