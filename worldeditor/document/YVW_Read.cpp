@@ -524,19 +524,17 @@ bool LoadWorldText(const std::string& path, std::string& text) {
   if (!platform::Fs().FileExists(path)) return false;
   const int64_t length = platform::Fs().FileLength(path);
   if (length < 0 || length >= kMaxReadableLength) return false;
-  const int number = platform::FreeFile();
-  if (number == 0 || !platform::OpenForInput(number, path)) return false;
-  ReadFileNum = static_cast<int16_t>(number);
+  InputFile file(path);
+  if (!file.IsOpen()) return false;
   WorldFileLength = static_cast<int32_t>(length);
   std::string line;
-  if (platform::LineInput(number, text) && static_cast<int64_t>(text.size()) != length) {
+  if (platform::LineInput(file.Number(), text) && static_cast<int64_t>(text.size()) != length) {
     text += '\n';
-    while (platform::LineInput(number, line)) {
+    while (platform::LineInput(file.Number(), line)) {
       text += line;
       text += '\n';
     }
   }
-  platform::CloseFile(number);
   return true;
 }
 
