@@ -172,7 +172,7 @@ TEST_F(WorldReader, AReadSetsTheFlagsAndThePathAndKeepsWhatWasReadBeforeAnError)
   tiles.Create(3, 2);
   for (int i = 0; i < 6; ++i) tiles.Set(i % 3, i / 3, std::vector<int16_t>{1, 2, 3, 4, -5, 600}[i]);
   EXPECT_EQ(World.Tiles, tiles);
-  EXPECT_EQ(World.Comments, (std::vector<std::string>{"", "; test"}));
+  EXPECT_EQ(World.Comments, (std::vector<std::string>{";; test", "; test"}));
   EXPECT_TRUE(ui->msgCalls.empty());
 }
 
@@ -231,6 +231,20 @@ TEST_F(WorldReader, CrLfAndCrFilesReadLikeTheirLfForm) {
   }
 }
 
+TEST_F(WorldReader, TheFirstCommentLineIsTheHeaderWhenItBeginsWithTwoSemicolons) {
+  const std::string body = Doc(kTiles).substr(Doc(kTiles).find('\n') + 1);
+  const std::pair<std::string, std::string> cases[] = {{";; (a) map \t\n", ";; (a) map \t"},
+                                                       {";;\r\n; more\r\n", ";;"},
+                                                       {"; x\n;; y\n", ""},
+                                                       {"  ;; not first on its line\n", ""},
+                                                       {"", ""}};
+  for (const auto& [head, header] : cases) {
+    test::ResetWorldState();
+    EXPECT_EQ(Read(head + body), 0) << head;
+    EXPECT_EQ(World.Comments[0], header) << head;
+  }
+}
+
 TEST_F(WorldReader, SectionsComeInAnyOrderAndRepeatedAndDataBeforeTheSizesReadsEighteenByFifteen) {
   std::string numbers;
   for (int i = 0; i < 18 * 15; ++i) numbers += std::to_string(i % 70) + " ";
@@ -257,7 +271,7 @@ TEST_F(WorldReader, RecordsTakeTheLastTypeEntryAndEveryLaterRecordThePendingComm
             0);
   // The header with its bracket is one comment; a last line without its
   // line end loses its last character.
-  EXPECT_EQ(World.Comments, (std::vector<std::string>{"", "; my (old) map", "; test", " tai"}));
+  EXPECT_EQ(World.Comments, (std::vector<std::string>{";; my (old) map", "; my (old) map", "; test", " tai"}));
   struct Expect {
     int type;
     std::string name, message, invisible, up, comment;

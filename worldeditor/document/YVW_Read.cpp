@@ -576,12 +576,27 @@ size_t CountLevelRecords(const std::string& text) {
   return count;
 }
 
+// The comment line whose ";" stands at index at, whole as it stands in the
+// text (brackets and all, without its line end), when the line begins with
+// ";;"; otherwise "".
+std::string HeaderLineAt(size_t at) {
+  if ((at > 0 && ReadBuffer[at - 1] != '\n') || at + 1 >= ReadBuffer.size() || ReadBuffer[at + 1] != ';')
+    return std::string();
+  const size_t end = ReadBuffer.find('\n', at);
+  return ReadBuffer.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
 void ParseWorldTopLevel() {
-  bool bodyRead = false;
+  bool bodyRead = false, commentMet = false;
   for (;;) {
     const std::string token = NextWorldToken();
     if (token.empty()) break;
     if (token == ";") {
+      // The first comment line is the file's own header when it begins with
+      // ";;": element 0 keeps it, so the properties dialog shows it and the
+      // next save writes it back instead of the default one.
+      if (!commentMet && !AtEnd()) World.Comments[0] = HeaderLineAt(static_cast<size_t>(ReadPos) - 2);
+      commentMet = true;
       std::string comment = ReadWorldCommentLine();
       // The count is 16-bit; later comment lines are read over.
       if (World.CommentCount >= 0 && World.CommentCount < INT16_MAX) {
