@@ -31,6 +31,28 @@ ReadLock::~ReadLock() {
 
 bool ReadInProgress() { return g_reading; }
 
+InputFile::InputFile(const std::string& path) : number_(platform::FreeFile()) {
+  ReadFileNum = static_cast<int16_t>(number_);
+  open_ = number_ != 0 && platform::OpenForInput(number_, path);
+}
+
+InputFile::~InputFile() {
+  if (open_) platform::CloseFile(number_);
+}
+
+bool InputFile::StartLines(size_t longestLine) {
+  if (!open_ || !platform::LineInput(number_, ReadBuffer)) return false;
+  ReadPos = 1;
+  LfMode = false;
+  if (ReadBuffer.size() > longestLine) {
+    LfMode = true;
+    ReadNextLine();
+  } else {
+    CurrentLine = ReadBuffer;
+  }
+  return true;
+}
+
 void ReadNextLine() {
   platform::DoEvents();
   CurrentLine.clear();

@@ -37,6 +37,29 @@ class ReadLock {
 // True while a read holds the lock.
 bool ReadInProgress();
 
+// A file open for line input under a free file number, the number kept in
+// ReadFileNum (even when the open fails); the file is closed when this goes
+// out of scope, whichever way the read ends.
+class InputFile {
+ public:
+  explicit InputFile(const std::string& path);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+  bool IsOpen() const { return open_; }
+  int Number() const { return number_; }
+  // Reads the first line into ReadBuffer and starts the line reading at it:
+  // a first line longer than longestLine characters is a file with LF line
+  // ends (a lone LF does not end a line), split in memory from then on (LF
+  // mode); otherwise it is CurrentLine and later lines come from the file.
+  // False when the file is not open or holds no character.
+  bool StartLines(size_t longestLine);
+
+ private:
+  int number_ = 0;
+  bool open_ = false;
+};
+
 // Runs the event pump and puts the next line in CurrentLine: from the file,
 // or in LF mode from ReadBuffer at ReadPos. At the end of the input
 // CurrentLine is "" and ReadPos = -1. In LF mode a last line of a single

@@ -20,23 +20,9 @@ namespace {
 bool EndsWithBackslash(const std::string& s) { return !s.empty() && s.back() == '\\'; }
 
 void ReadInfoLines(const std::string& levelPath) {
-  struct InputFile {
-    int number = 0;
-    ~InputFile() { platform::CloseFile(number); }
-  } file;
-  file.number = platform::FreeFile();
-  ReadFileNum = static_cast<int16_t>(file.number);
-  if (file.number == 0 || !platform::OpenForInput(file.number, GetDirectoryPart(levelPath) + "info")) return;
-  if (!platform::LineInput(file.number, ReadBuffer)) return;
-  ReadPos = 1;
-  LfMode = false;
+  InputFile file(GetDirectoryPart(levelPath) + "info");
   // A file with LF line ends comes in as one long first line, split here.
-  if (ReadBuffer.size() > 40) {
-    LfMode = true;
-    ReadNextLine();
-  } else {
-    CurrentLine = ReadBuffer;
-  }
+  if (!file.StartLines(40)) return;
   do {
     CurrentLine = Trim(CurrentLine);
     if (StartsWith(CurrentLine, ";")) {

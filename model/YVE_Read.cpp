@@ -9,7 +9,6 @@
 #include "model/YVE_Info.h"
 #include "model/YVE_Main.h"
 #include "platform/System.h"
-#include "platform/TextInput.h"
 
 namespace yv {
 namespace {
@@ -511,13 +510,6 @@ void ParseLevelBody() {
 
 // ---------------------------------------------------------------- the file
 
-namespace {
-struct InputFile {
-  int number = 0;
-  ~InputFile() { platform::CloseFile(number); }
-};
-}  // namespace
-
 bool ReadLevelFile(const std::string& path) {
   // The reader state exists once; a read asked for while one runs (through
   // the event pump) is refused.
@@ -531,20 +523,9 @@ bool ReadLevelFile(const std::string& path) {
   if (!lock.Held()) return false;
 
   try {
-    InputFile file;
-    file.number = platform::FreeFile();
-    ReadFileNum = static_cast<int16_t>(file.number);
-    if (file.number == 0 || !platform::OpenForInput(file.number, path)) throw LevelReadFailure();
-    if (!platform::LineInput(file.number, ReadBuffer)) throw LevelReadFailure();
-    ReadPos = 1;
-    LfMode = false;
+    InputFile file(path);
     // A file with LF line ends comes in as one long first line, split here.
-    if (ReadBuffer.size() > 256) {
-      LfMode = true;
-      ReadNextLine();
-    } else {
-      CurrentLine = ReadBuffer;
-    }
+    if (!file.StartLines(256)) throw LevelReadFailure();
     // A file that never opens a level body is not a level (a text, a
     // picture, a file of zeros): taking it as read would leave the level
     // before it under its name, to be saved over it.

@@ -28,6 +28,16 @@ bool LineCursor::Next(std::string& line) {
   return true;
 }
 
+void LineCursor::TakeRest(std::string& rest) {
+  // With nothing read yet the bytes themselves change hands.
+  if (pos_ == 0)
+    rest = std::move(text_);
+  else
+    rest.assign(text_, pos_, std::string::npos);
+  text_.clear();
+  pos_ = 0;
+}
+
 int FreeFile() {
   for (int n = 1; n <= kMaxFiles; ++n)
     if (!g_files[n]) return n;
@@ -46,6 +56,13 @@ bool LineInput(int number, std::string& line) {
   line.clear();
   if (number < 1 || number > kMaxFiles || !g_files[number]) return false;
   return g_files[number]->Next(line);
+}
+
+bool TakeInputText(int number, std::string& text) {
+  text.clear();
+  if (number < 1 || number > kMaxFiles || !g_files[number]) return false;
+  g_files[number]->TakeRest(text);
+  return true;
 }
 
 bool AtEndOfFile(int number) {

@@ -17,6 +17,11 @@ bool OpenForInput(int number, const std::string& path);
 // Reads the next line; false (line left empty) when no character is left or
 // the number names no open file.
 bool LineInput(int number, std::string& line);
+// Hands over every character not yet read, as it stands in the file (no line
+// is split off), and leaves the file at its end. A file of which nothing has
+// been read gives up its bytes without a copy. False (text left empty) when
+// the number names no open file.
+bool TakeInputText(int number, std::string& text);
 // True when every character of the file has been read.
 bool AtEndOfFile(int number);
 // Closes the file; closing a number that is not open does nothing.
@@ -27,6 +32,8 @@ class LineCursor {
  public:
   explicit LineCursor(std::string text) : text_(std::move(text)) {}
   bool Next(std::string& line);
+  // Everything from the cursor on; the cursor is then at the end.
+  void TakeRest(std::string& rest);
   bool AtEnd() const { return pos_ >= text_.size(); }
 
  private:

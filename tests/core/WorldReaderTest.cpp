@@ -2,7 +2,10 @@
 // wider grammar it accepts, and what it leaves in the flags and preferences.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/Preference.h"
@@ -10,6 +13,28 @@
 #include "tests/core/WorldTestSupport.h"
 
 using namespace yv;
+
+// Every block the test program asks for passes here, so that a test can
+// count the large ones a read allocates.
+namespace {
+size_t g_largeFrom = SIZE_MAX;  // counting is off while this is SIZE_MAX
+int g_largeBlocks = 0;
+void* Allocate(size_t size) {
+  if (size >= g_largeFrom) ++g_largeBlocks;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+}  // namespace
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete[](void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
@@ -147,7 +172,7 @@ TEST_F(WorldReader, AReadSetsTheFlagsAndThePathAndKeepsWhatWasReadBeforeAnError)
   tiles.Create(3, 2);
   for (int i = 0; i < 6; ++i) tiles.Set(i % 3, i / 3, std::vector<int16_t>{1, 2, 3, 4, -5, 600}[i]);
   EXPECT_EQ(World.Tiles, tiles);
-  EXPECT_EQ(World.Comments, (std::vector<std::string>{"", "; test"}));
+  EXPECT_EQ(World.Comments, (std::vector<std::string>{";; test", "; test"}));
   EXPECT_TRUE(ui->msgCalls.empty());
 }
 
@@ -197,10 +222,26 @@ TEST_F(WorldReader, CrLfAndCrFilesReadLikeTheirLfForm) {
   const WorldData expected = World;
   const std::string crlf = Replace(lf, "\n", "\r\n");
   // A lone LF in a file that holds CR stays in its line.
-  for (const std::string& text : {crlf, Replace(lf, "\n", "\r"), Replace(crlf, "Two\r\n", "Two\n")}) {
+  // A last line without its line end is a line all the same.
+  for (const std::string& text :
+       {crlf, Replace(lf, "\n", "\r"), Replace(crlf, "Two\r\n", "Two\n"), crlf.substr(0, crlf.size() - 2)}) {
     test::ResetWorldState();
     EXPECT_EQ(Read(text), 0);
     EXPECT_EQ(World, expected);
+  }
+}
+
+TEST_F(WorldReader, TheFirstCommentLineIsTheHeaderWhenItBeginsWithTwoSemicolons) {
+  const std::string body = Doc(kTiles).substr(Doc(kTiles).find('\n') + 1);
+  const std::pair<std::string, std::string> cases[] = {{";; (a) map \t\n", ";; (a) map \t"},
+                                                       {";;\r\n; more\r\n", ";;"},
+                                                       {"; x\n;; y\n", ""},
+                                                       {"  ;; not first on its line\n", ""},
+                                                       {"", ""}};
+  for (const auto& [head, header] : cases) {
+    test::ResetWorldState();
+    EXPECT_EQ(Read(head + body), 0) << head;
+    EXPECT_EQ(World.Comments[0], header) << head;
   }
 }
 
@@ -230,7 +271,7 @@ TEST_F(WorldReader, RecordsTakeTheLastTypeEntryAndEveryLaterRecordThePendingComm
             0);
   // The header with its bracket is one comment; a last line without its
   // line end loses its last character.
-  EXPECT_EQ(World.Comments, (std::vector<std::string>{"", "; my (old) map", "; test", " tai"}));
+  EXPECT_EQ(World.Comments, (std::vector<std::string>{";; my (old) map", "; my (old) map", "; test", " tai"}));
   struct Expect {
     int type;
     std::string name, message, invisible, up, comment;
@@ -280,6 +321,30 @@ TEST_F(WorldReader, TheLinkAndCommentCountsStopAtTheirSixteenBitLimit) {
   EXPECT_EQ(World.CommentCount, kMaxWorldLinks);
   ASSERT_EQ(World.Comments.size(), kMaxWorldLinks + 1u);
   EXPECT_EQ(World.Comments.back(), std::to_string(kMaxWorldLinks - 1));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WorldReader, AReadHoldsItsFileOnceAndAllocatesItsLinkListOnceOrByDoubling) {
+  // Blocks of 64 links or more: the file's bytes, a copy of them, the link
+  // list. A read takes the file once and the link list once; records that
+  // the count before the read misses ("(" and "level" apart) grow the list
+  // by doubling: 7 blocks from 64 links to 4001.
+  const std::tuple<std::string, std::string, int> cases[] = {
+      {"(level (x 1))", "\n", 2}, {"(level (x 1))", "\r\n", 2}, {"( level (x 1))", "\n", 8}};
+  for (const auto& [record, lineEnd, most] : cases) {
+    std::string records;
+    for (int i = 0; i < 4000; ++i) records += record + "\n";
+    mem.Put(test::kWorldPath, Replace(Levels(records), "\n", lineEnd));
+    g_largeFrom = 64 * sizeof(WorldLink);
+    g_largeBlocks = 0;
+    ReadWorldFile(test::kWorldPath);
+    g_largeFrom = SIZE_MAX;
+    EXPECT_LE(g_largeBlocks, most) << record << lineEnd.size();
+    EXPECT_EQ(WorldReadError * 10000 + World.Links.size(), 4001u) << record << lineEnd.size();
+  }
 }
 
 }  // namespace

@@ -63,11 +63,24 @@ void DeleteLink(int n) {
   --World.LinkCount;
 }
 
+namespace {
+
+// World.Links with its elements 0 to n, growing by doubling when its room
+// runs out: a list of thousands of links is moved a few times, not once a
+// link.
+void SizeLinks(size_t n) {
+  std::vector<WorldLink>& links = World.Links;
+  if (n + 1 > links.capacity()) links.reserve(std::max(n + 1, 2 * links.capacity()));
+  links.resize(n + 1);
+}
+
+}  // namespace
+
 bool AddInNewLink(int16_t x, int16_t y) {
   // The count is 16-bit: one link more than it holds cannot be numbered.
   if (World.LinkCount < 0 || World.LinkCount >= kMaxWorldLinks) return false;
   ++World.LinkCount;
-  World.Links.resize(static_cast<size_t>(World.LinkCount) + 1);
+  SizeLinks(static_cast<size_t>(World.LinkCount));
   WorldLink& link = World.Links[static_cast<size_t>(World.LinkCount)];
   link = WorldLink{};
   link.X = x;
@@ -255,12 +268,12 @@ std::string ReadWorldString() {
   std::string value;
   if (NextWorldToken() != "\"" || AtEnd()) return value;
   // No escapes: everything up to the next quote, line ends included. A
-  // string left open runs to the end of the text.
-  while (!AtEnd()) {
-    const char c = Take();
-    if (c == '"') break;
-    value += c;
-  }
+  // string left open runs to the end of the text. Taken whole, not one
+  // character at a time: a world holds thousands of names and messages.
+  const size_t from = static_cast<size_t>(ReadPos) - 1;
+  const size_t quote = ReadBuffer.find('"', from);
+  value.assign(ReadBuffer, from, quote == std::string::npos ? std::string::npos : quote - from);
+  ReadPos = quote == std::string::npos || quote + 1 == ReadBuffer.size() ? -1 : static_cast<int32_t>(quote + 2);
   return value;
 }
 
@@ -389,7 +402,7 @@ bool ParseWorldLevelRecord(const std::string& pending) {
   }
   ++World.LinkCount;
   const size_t n = static_cast<size_t>(World.LinkCount);
-  World.Links.resize(n + 1);
+  SizeLinks(n);
   World.Links[n].LinkType = 0;
   for (;;) {
     const std::string token = NextWorldToken();
@@ -515,37 +528,75 @@ void ParseWorldBody() {
 
 namespace {
 
-// The file's text with LF line ends: a file without CR as it is, any other
-// split into its lines (ended by CR, CR LF or the end of the file), each
-// followed by one LF. False when the path names no ordinary file that can be
-// read whole.
-bool LoadWorldText(const std::string& path, std::string& text) {
-  text.clear();
+// Lines ended by CR, by CR LF or by the end of the text, each followed by one
+// LF, rewritten in place: a text without CR stays as it is, and a lone LF
+// stays in its line.
+void ToLfLines(std::string& text) {
+  size_t out = text.find('\r');
+  if (out == std::string::npos) return;
+  bool lineEnded = false;
+  for (size_t in = out; in < text.size(); ++in) {
+    const char c = text[in];
+    lineEnded = c == '\r';
+    if (lineEnded && in + 1 < text.size() && text[in + 1] == '\n') ++in;
+    text[out++] = lineEnded ? '\n' : c;
+  }
+  text.resize(out);
+  if (!lineEnded) text += '\n';
+}
+
+// The file's text into ReadBuffer with LF line ends. The bytes read are the
+// buffer itself, never copied: a large world is held once. False when the
+// path names no ordinary file that can be read whole.
+bool LoadWorldText(const std::string& path) {
   if (!platform::Fs().FileExists(path)) return false;
   const int64_t length = platform::Fs().FileLength(path);
   if (length < 0 || length >= kMaxReadableLength) return false;
-  const int number = platform::FreeFile();
-  if (number == 0 || !platform::OpenForInput(number, path)) return false;
-  ReadFileNum = static_cast<int16_t>(number);
+  // The text of the read before goes first, so two texts are never held.
+  ReadBuffer = std::string();
+  InputFile file(path);
+  if (!file.IsOpen()) return false;
   WorldFileLength = static_cast<int32_t>(length);
-  std::string line;
-  if (platform::LineInput(number, text) && static_cast<int64_t>(text.size()) != length) {
-    text += '\n';
-    while (platform::LineInput(number, line)) {
-      text += line;
-      text += '\n';
-    }
-  }
-  platform::CloseFile(number);
+  platform::TakeInputText(file.Number(), ReadBuffer);
+  ToLfLines(ReadBuffer);
   return true;
 }
 
+// How many "(level" records the text may hold, to size the link list once:
+// the file carries no count, and the writer opens every record with "(level"
+// and a blank. A count off either way costs only memory or a growth.
+size_t CountLevelRecords(const std::string& text) {
+  const std::string_view key = "(level";
+  size_t count = 0;
+  for (size_t at = text.find(key); at != std::string::npos && count < static_cast<size_t>(kMaxWorldLinks);
+       at = text.find(key, at + key.size())) {
+    const size_t after = at + key.size();
+    if (after == text.size() || kWordEnds.kind[static_cast<uint8_t>(text[after])] != 0) ++count;
+  }
+  return count;
+}
+
+// The comment line whose ";" stands at index at, whole as it stands in the
+// text (brackets and all, without its line end), when the line begins with
+// ";;"; otherwise "".
+std::string HeaderLineAt(size_t at) {
+  if ((at > 0 && ReadBuffer[at - 1] != '\n') || at + 1 >= ReadBuffer.size() || ReadBuffer[at + 1] != ';')
+    return std::string();
+  const size_t end = ReadBuffer.find('\n', at);
+  return ReadBuffer.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
 void ParseWorldTopLevel() {
-  bool bodyRead = false;
+  bool bodyRead = false, commentMet = false;
   for (;;) {
     const std::string token = NextWorldToken();
     if (token.empty()) break;
     if (token == ";") {
+      // The first comment line is the file's own header when it begins with
+      // ";;": element 0 keeps it, so the properties dialog shows it and the
+      // next save writes it back instead of the default one.
+      if (!commentMet && !AtEnd()) World.Comments[0] = HeaderLineAt(static_cast<size_t>(ReadPos) - 2);
+      commentMet = true;
       std::string comment = ReadWorldCommentLine();
       // The count is 16-bit; later comment lines are read over.
       if (World.CommentCount >= 0 && World.CommentCount < INT16_MAX) {
@@ -586,14 +637,13 @@ void ReadWorldFile(const std::string& path) {
   WorldReadError = 0;
   ResetWorldData();
 
-  std::string text;
-  if (!LoadWorldText(path, text)) {
+  if (!LoadWorldText(path)) {
     ShowMsgBox(path, 16, "Map NOT Found!");
     return;
   }
   Pref.LastWorldMapFile = path;
   NewWorldPending = false;
-  ReadBuffer = std::move(text);
+  World.Links.reserve(CountLevelRecords(ReadBuffer) + 1);
   ReadPos = ReadBuffer.empty() ? -1 : 1;
   CurrentLine.clear();
 

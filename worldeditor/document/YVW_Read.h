@@ -67,8 +67,10 @@ struct WorldData {
   int16_t Height = 0;
   int16_t LinkCount = 0;
   int16_t CommentCount = 0;
-  // Element 0 is the header comment written as the file's first line; 1 to
-  // CommentCount the top-level comment lines the reader met (never written).
+  // Element 0 is the header comment written as the file's first line (a
+  // read puts there the file's first top-level comment line, whole, when it
+  // begins with ";;"); 1 to CommentCount the top-level comment lines the
+  // reader met, less their ";" (never written).
   std::vector<std::string> Comments{1};
   // Indexed (column, row); columns 0..Width - 1 and rows 0..Height - 1 are
   // the map, and one spare column and row are allocated beyond it. Read and
