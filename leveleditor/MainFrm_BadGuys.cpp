@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "controls/RedrawGuard.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -128,19 +129,16 @@ void MainFrm::UpdateObjectListScroll() {
 }
 
 void MainFrm::UpdateKindPanel() {
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const controls::RedrawGuard filling(this, Updating);
   for (int i = 0; i < kBadGuyKindCount; ++i) {
     ObjSelImg[i]->SetPicture(BadGuysList->Picture(i + 1));
     ObjCntBox[i]->SetCaption(FormatInt(BadGuyKinds[i].Count));
     ObjIndImg[i]->SetVisible(i == SelectedBadGuyKind);
   }
-  Updating = wasUpdating;
 }
 
 void MainFrm::UpdateObjectList() {
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const controls::RedrawGuard filling(this, Updating);
   TotalBGUBox->SetCaption(FormatInt(Level.ObjectCount) + " ");
   for (int i = 0; i < 9; ++i) {
     const int n = BGUScroll->Value() + i;
@@ -174,7 +172,6 @@ void MainFrm::UpdateObjectList() {
     LabelY[i]->SetVisible(true);
     StayCheck[i]->SetVisible(true);
   }
-  Updating = wasUpdating;
 }
 
 }  // namespace yv

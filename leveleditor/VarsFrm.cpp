@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/BackGndFrm.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
@@ -227,14 +228,7 @@ void VarsFrm::CloseCmd_Click() { Unload(); }
 
 void VarsFrm::UpdateVarsDisplay() {
   QPointer<VarsFrm> self(this);
-  // Cleared on every way out, also when the window goes away during the pump.
-  struct Guard {
-    QPointer<VarsFrm> frm;
-    ~Guard() {
-      if (frm) frm->Updating = false;
-    }
-  } guard{self};
-  Updating = true;
+  const RedrawGuard filling(this, Updating, AfterFill::Clear);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -151,14 +152,7 @@ int LinkForm::FlagToCheckValue(const std::string& flag) { return LCase(flag) == 
 
 void LinkForm::UpdateLinkDisplay() {
   QPointer<LinkForm> self(this);
-  // Cleared on every way out, also when the window goes away during the pump.
-  struct Guard {
-    QPointer<LinkForm> frm;
-    ~Guard() {
-      if (frm) frm->Updating = false;
-    }
-  } guard{self};
-  Updating = true;
+  const RedrawGuard filling(this, Updating, AfterFill::Clear);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 

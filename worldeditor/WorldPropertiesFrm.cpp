@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
@@ -176,15 +177,8 @@ void WorldPropertiesFrm::OKCmd_Click() { Unload(); }
 void WorldPropertiesFrm::UpdatePropertiesDisplay() {
   QPointer<WorldPropertiesFrm> self(this);
   // A fill run from a handler inside another fill's event pump leaves the
-  // outer fill's flag as it found it; every way out restores it.
-  struct Guard {
-    QPointer<WorldPropertiesFrm> frm;
-    bool was;
-    ~Guard() {
-      if (frm) frm->Updating = was;
-    }
-  } guard{self, Updating};
-  Updating = true;
+  // outer fill's flag set.
+  const RedrawGuard filling(this, Updating);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 
