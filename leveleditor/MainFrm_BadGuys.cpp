@@ -93,15 +93,11 @@ void MainFrm::BGUYBox_KeyPress(int, int& keyAscii) { FilterCoordinateKey(*this, 
 
 // An empty box, or a text that is no 16-bit number, keeps the last valid value.
 void MainFrm::BGUXBox_Change(int index) {
-  LevelObject* o = ObjectNumber(BGUScroll->Value() + index);
-  int16_t v = 0;
-  if (o && TextToInt16(BGUXBox[index]->Text(), v)) o->X = v;
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUXBox[index], o->X);
 }
 
 void MainFrm::BGUYBox_Change(int index) {
-  LevelObject* o = ObjectNumber(BGUScroll->Value() + index);
-  int16_t v = 0;
-  if (o && TextToInt16(BGUYBox[index]->Text(), v)) o->Y = v;
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUYBox[index], o->Y);
 }
 
 void MainFrm::DelBadGuyCmd_Click() {

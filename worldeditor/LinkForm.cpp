@@ -274,9 +274,7 @@ void LinkForm::DestYBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
 
 // An empty box, or a number that does not fit, keeps the last valid value.
 void LinkForm::StoreNumber(const TextBox* box, int16_t& field) {
-  if (Updating) return;
-  int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
+  if (!Updating) controls::StoreNumber(box, field);
 }
 
 void LinkForm::XBox_Change() { StoreNumber(XBox, EditLink.X); }

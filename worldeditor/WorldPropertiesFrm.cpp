@@ -54,13 +54,6 @@ platform::CommonDialog& SharedFileDialog(platform::CommonDialog& spare) {
   return main ? main->CD : spare;
 }
 
-// Reads a start box into its field. The start cell is not range-checked, but
-// a text that is no 16-bit number (an emptied box, 40000) leaves the last one.
-void StoreStart(const controls::TextBox* box, int16_t& field) {
-  int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
-}
-
 }  // namespace
 
 using namespace controls;
@@ -235,14 +228,16 @@ void WorldPropertiesFrm::HeightBox_Change() {
   ShowMsgBox("World Map Height", platform::kCriticalOk, "World Map Height Error");
 }
 
+// The start cell is not range-checked; a text that is no 16-bit number (an
+// emptied box, 40000) leaves the last one.
 void WorldPropertiesFrm::StartXBox_Change() {
   if (Updating) return;
-  StoreStart(StartXBox, World.StartX);
+  StoreNumber(StartXBox, World.StartX);
 }
 
 void WorldPropertiesFrm::StartYBox_Change() {
   if (Updating) return;
-  StoreStart(StartYBox, World.StartY);
+  StoreNumber(StartYBox, World.StartY);
 }
 
 void WorldPropertiesFrm::NumberKeyFilter(int& keyAscii) {
