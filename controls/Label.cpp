@@ -1,5 +1,6 @@
 #include "controls/Label.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include "platform/qt/QtServices.h"
@@ -67,8 +68,30 @@ void Label::SetBackStyle(Back back) {
 void Label::SetBackColor(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::Window, color);
+  SetDisabledColors(p);
   setPalette(p);
   setAutoFillBackground(back_ == Back::Opaque);
+}
+
+void Label::SetForeColor(const QColor& color) {
+  MouseLabel::SetForeColor(color);
+  QPalette p = palette();
+  SetDisabledColors(p);
+  setPalette(p);
+}
+
+// A colour given to the label holds in every state, so its disabled look is
+// made here, from the colours a disabled text box takes from the window: its
+// greyed text, and its back with a quarter of the label's own back mixed in,
+// so that a field keeps a hint of its colour and stays in its place.
+void Label::SetDisabledColors(QPalette& p) const {
+  const QPalette window = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+  const QColor own = p.color(QPalette::Active, QPalette::Window);
+  const QColor box = window.color(QPalette::Disabled, QPalette::Base);
+  auto mix = [](int a, int b) { return (a + 3 * b) / 4; };
+  p.setColor(QPalette::Disabled, QPalette::Window,
+             QColor(mix(own.red(), box.red()), mix(own.green(), box.green()), mix(own.blue(), box.blue())));
+  p.setColor(QPalette::Disabled, QPalette::WindowText, window.color(QPalette::Disabled, QPalette::Text));
 }
 
 }  // namespace yv::controls

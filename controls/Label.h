@@ -4,6 +4,9 @@
 // font, as large as lets it fit.
 // It has the mouse events of an image box; the windows use Click and
 // MouseMove.
+// A disabled label takes no clicks and shows that it is off as a disabled
+// text box of its window does: greyed text on its back colour faded towards
+// the back of such a text box.
 #pragma once
 
 #include <string>
@@ -29,6 +32,7 @@ class Label : public MouseLabel {
   void SetBackStyle(Back back);
   // Setting a back colour keeps the back style: a transparent label stays transparent.
   void SetBackColor(const QColor& color) override;
+  void SetForeColor(const QColor& color) override;
 
   QFont ChosenFont() const override { return chosen_; }
   void SetChosenFont(const QFont& font) override;
@@ -38,6 +42,7 @@ class Label : public MouseLabel {
 
  private:
   void FitCaption();
+  void SetDisabledColors(QPalette& p) const;
   QFont chosen_;
   std::string caption_;
   Align align_ = Align::Left;

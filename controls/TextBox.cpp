@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <vector>
 
+#include "model/General.h"
 #include "platform/qt/QtServices.h"
 
 namespace yv::controls {
@@ -280,6 +281,11 @@ bool FilterNumberKey(int& keyAscii) {
   const bool enter = keyAscii == 13;
   keyAscii = 0;
   return enter;
+}
+
+void StoreNumber(const TextBox* box, int16_t& field) {
+  int16_t value = 0;
+  if (TextToInt16(box->Text(), value)) field = value;
 }
 
 }  // namespace yv::controls

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -84,5 +85,11 @@ std::string FromMultiLineDocument(const QString& raw);
 // Backspace pass, every other key is swallowed (keyAscii becomes 0). True for
 // Enter, which the window answers by showing its values again.
 bool FilterNumberKey(int& keyAscii);
+
+// Stores a number box's text into its 16-bit field, for its Change: the text
+// read as a decimal number rounded to the nearest integer. A text that is no
+// number or does not fit the field (an emptied box, 40000, pasted letters)
+// leaves the last valid value.
+void StoreNumber(const TextBox* box, int16_t& field);
 
 }  // namespace yv::controls

@@ -1,6 +1,7 @@
 #include "leveleditor/HelpFrm.h"
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -39,14 +40,13 @@ HelpFrm::~HelpFrm() = default;
 HelpFrm* HelpFrm::Instance() { return OpenDialog<HelpFrm>(); }
 
 void HelpFrm::Form_Load() {
-  Updating = true;
+  SaveHelpCmd->SetVisible(false);
+  const RedrawGuard filling(this, Updating, AfterFill::Clear);
   PlaceByFormIndex(kFormHelpFrm);
   HelpPath = platform::ProgramFolder() + "\\YV_Editor.Help";
   // Read once per run; a file that gave no text is tried again next time.
   if (HelpText.empty()) LoadHelpFile();
   HelpBox->SetText(HelpText);
-  Updating = false;
-  SaveHelpCmd->SetVisible(false);
 }
 
 void HelpFrm::LoadHelpFile() {

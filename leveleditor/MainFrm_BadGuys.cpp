@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "controls/RedrawGuard.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -92,15 +93,11 @@ void MainFrm::BGUYBox_KeyPress(int, int& keyAscii) { FilterCoordinateKey(*this, 
 
 // An empty box, or a text that is no 16-bit number, keeps the last valid value.
 void MainFrm::BGUXBox_Change(int index) {
-  LevelObject* o = ObjectNumber(BGUScroll->Value() + index);
-  int16_t v = 0;
-  if (o && TextToInt16(BGUXBox[index]->Text(), v)) o->X = v;
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUXBox[index], o->X);
 }
 
 void MainFrm::BGUYBox_Change(int index) {
-  LevelObject* o = ObjectNumber(BGUScroll->Value() + index);
-  int16_t v = 0;
-  if (o && TextToInt16(BGUYBox[index]->Text(), v)) o->Y = v;
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUYBox[index], o->Y);
 }
 
 void MainFrm::DelBadGuyCmd_Click() {
@@ -128,19 +125,16 @@ void MainFrm::UpdateObjectListScroll() {
 }
 
 void MainFrm::UpdateKindPanel() {
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const controls::RedrawGuard filling(this, Updating);
   for (int i = 0; i < kBadGuyKindCount; ++i) {
     ObjSelImg[i]->SetPicture(BadGuysList->Picture(i + 1));
     ObjCntBox[i]->SetCaption(FormatInt(BadGuyKinds[i].Count));
     ObjIndImg[i]->SetVisible(i == SelectedBadGuyKind);
   }
-  Updating = wasUpdating;
 }
 
 void MainFrm::UpdateObjectList() {
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const controls::RedrawGuard filling(this, Updating);
   TotalBGUBox->SetCaption(FormatInt(Level.ObjectCount) + " ");
   for (int i = 0; i < 9; ++i) {
     const int n = BGUScroll->Value() + i;
@@ -174,7 +168,6 @@ void MainFrm::UpdateObjectList() {
     LabelY[i]->SetVisible(true);
     StayCheck[i]->SetVisible(true);
   }
-  Updating = wasUpdating;
 }
 
 }  // namespace yv

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/RedrawGuard.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
@@ -10,6 +11,7 @@
 namespace yv {
 
 using controls::ImageBox;
+using controls::RedrawGuard;
 
 namespace {
 
@@ -63,8 +65,7 @@ void MainFrm::DrawMap() {
   if (!LevelLoaded) return;
   // A redraw can run nested inside another (a new scroll maximum below the
   // value moves the value, whose change redraws); the outer one keeps the flag.
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const RedrawGuard drawing(this, Updating);
 
   // The range first: setting it can move the value (and redraw, nested), so
   // the view bounds are read only afterwards. A level narrower than the view
@@ -159,7 +160,6 @@ void MainFrm::DrawMap() {
   }
 
   GridBackBox->SetVisible(Pref.ShowGrid == 0);
-  Updating = wasUpdating;
 }
 
 void MainFrm::BGTimer_Timer() {

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/BackGndFrm.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
@@ -34,14 +35,8 @@ QPixmap TilePicture(int n) {
   return pictures::Tile(n);
 }
 
-// Reads an integer box into its 16-bit field; a text that is no number, or
-// does not fit, leaves the field as it was.
-void StoreInt(const controls::TextBox* box, int16_t& field) {
-  int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
-}
-
-// The same for the double boxes: "." is the separator, and only finite numbers count.
+// Reads a double box into its field: "." is the separator, and only finite
+// numbers count; any other text leaves the field as it was.
 void StoreDouble(const controls::TextBox* box, double& field) {
   double value = 0;
   if (TextToDouble(box->Text(), value)) field = value;
@@ -227,14 +222,7 @@ void VarsFrm::CloseCmd_Click() { Unload(); }
 
 void VarsFrm::UpdateVarsDisplay() {
   QPointer<VarsFrm> self(this);
-  // Cleared on every way out, also when the window goes away during the pump.
-  struct Guard {
-    QPointer<VarsFrm> frm;
-    ~Guard() {
-      if (frm) frm->Updating = false;
-    }
-  } guard{self};
-  Updating = true;
+  const RedrawGuard filling(this, Updating, AfterFill::Clear);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 
@@ -304,47 +292,47 @@ void VarsFrm::NameBox_Change() {
 
 void VarsFrm::StartXBox_Change() {
   if (Updating) return;
-  StoreInt(StartXBox, Level.StartPosX);
+  StoreNumber(StartXBox, Level.StartPosX);
 }
 
 void VarsFrm::StartYBox_Change() {
   if (Updating) return;
-  StoreInt(StartYBox, Level.StartPosY);
+  StoreNumber(StartYBox, Level.StartPosY);
 }
 
 void VarsFrm::BkgRedTopBox_Change() {
   if (Updating) return;
-  StoreInt(BkgRedTopBox, Level.BkgdRedTop);
+  StoreNumber(BkgRedTopBox, Level.BkgdRedTop);
 }
 
 void VarsFrm::BkgGrnTopBox_Change() {
   if (Updating) return;
-  StoreInt(BkgGrnTopBox, Level.BkgdGreenTop);
+  StoreNumber(BkgGrnTopBox, Level.BkgdGreenTop);
 }
 
 void VarsFrm::BkgBluTopBox_Change() {
   if (Updating) return;
-  StoreInt(BkgBluTopBox, Level.BkgdBlueTop);
+  StoreNumber(BkgBluTopBox, Level.BkgdBlueTop);
 }
 
 void VarsFrm::BkgRedBtmBox_Change() {
   if (Updating) return;
-  StoreInt(BkgRedBtmBox, Level.BkgdRedBottom);
+  StoreNumber(BkgRedBtmBox, Level.BkgdRedBottom);
 }
 
 void VarsFrm::BkgGrnBtmBox_Change() {
   if (Updating) return;
-  StoreInt(BkgGrnBtmBox, Level.BkgdGreenBottom);
+  StoreNumber(BkgGrnBtmBox, Level.BkgdGreenBottom);
 }
 
 void VarsFrm::BkgBluBtmBox_Change() {
   if (Updating) return;
-  StoreInt(BkgBluBtmBox, Level.BkgdBlueBottom);
+  StoreNumber(BkgBluBtmBox, Level.BkgdBlueBottom);
 }
 
 void VarsFrm::TimeBox_Change() {
   if (Updating) return;
-  StoreInt(TimeBox, Level.TimeLimit);
+  StoreNumber(TimeBox, Level.TimeLimit);
 }
 
 void VarsFrm::BkgSpeedBox_Change() {

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/Dialogs.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
@@ -112,8 +113,7 @@ void zBGEditFrm::Form_Load() {
 void zBGEditFrm::Form_Unload() { StorePlace(kFormZBGEditFrm); }
 
 void zBGEditFrm::UpdateBadGuyDisplay() {
-  const bool wasUpdating = Updating;
-  Updating = true;
+  const RedrawGuard filling(this, Updating);
   if (const LevelObject* o = EditedObject()) {
     zNameBox->SetCaption(o->Kind >= 0 && o->Kind < kBadGuyKindCount ? BadGuyKinds[o->Kind].DisplayName : "");
     zBGNumBox->SetCaption(FormatInt(SelectedObject));
@@ -125,7 +125,6 @@ void zBGEditFrm::UpdateBadGuyDisplay() {
     zBGXScroll->SetValue(o->X);
     zBGYScroll->SetValue(o->Y);
   }
-  Updating = wasUpdating;
 }
 
 void zBGEditFrm::CloseCmd_Click() { Unload(); }

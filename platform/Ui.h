@@ -1,7 +1,7 @@
 // Message box, input box and the common file dialog, as replaceable services.
 //
 // The application installs Qt implementations (platform/qt); tests install
-// the scripted responder of platform/Scripted.h.
+// the scripted responder of tests/support/ScriptedUi.h.
 #pragma once
 
 #include <functional>

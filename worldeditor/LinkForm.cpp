@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -151,14 +152,7 @@ int LinkForm::FlagToCheckValue(const std::string& flag) { return LCase(flag) == 
 
 void LinkForm::UpdateLinkDisplay() {
   QPointer<LinkForm> self(this);
-  // Cleared on every way out, also when the window goes away during the pump.
-  struct Guard {
-    QPointer<LinkForm> frm;
-    ~Guard() {
-      if (frm) frm->Updating = false;
-    }
-  } guard{self};
-  Updating = true;
+  const RedrawGuard filling(this, Updating, AfterFill::Clear);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 
@@ -280,9 +274,7 @@ void LinkForm::DestYBox_KeyPress(int& keyAscii) { NumberBoxKey(keyAscii); }
 
 // An empty box, or a number that does not fit, keeps the last valid value.
 void LinkForm::StoreNumber(const TextBox* box, int16_t& field) {
-  if (Updating) return;
-  int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
+  if (!Updating) controls::StoreNumber(box, field);
 }
 
 void LinkForm::XBox_Change() { StoreNumber(XBox, EditLink.X); }

@@ -187,7 +187,6 @@ class WorldFrm : public controls::Form {
 
   controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
   bool closeAsked_ = false;                      // the user's close has stored and asked already
-  int updateDepth_ = 0;                          // UpdateWorld calls running, nested ones included
 };
 
 // Toolbar "World Editor" of the main window: the world window loaded and

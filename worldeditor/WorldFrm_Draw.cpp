@@ -2,6 +2,7 @@
 // marker, and the link markers.
 #include <algorithm>
 
+#include "controls/RedrawGuard.h"
 #include "model/General.h"
 #include "model/LineEnds.h"
 #include "model/Preference.h"
@@ -13,6 +14,7 @@
 namespace yv {
 
 using controls::ImageBox;
+using controls::RedrawGuard;
 
 namespace {
 
@@ -36,18 +38,8 @@ void WorldFrm::UpdateWorld() {
   // moves, a handler the event pump runs): the outer one keeps its flag, and
   // only the outermost pumps events, so a scroll drag cannot nest redraws
   // one inside the other for as long as it goes on.
-  const bool wasUpdating = Updating;
-  Updating = true;
-  ++updateDepth_;
-  struct Restore {
-    WorldFrm* frm;
-    bool was;
-    ~Restore() {
-      frm->Updating = was;
-      --frm->updateDepth_;
-    }
-  } restore{this, wasUpdating};
-  if (updateDepth_ == 1) {
+  const RedrawGuard drawing(this, Updating);
+  if (!drawing.Nested()) {
     platform::DoEvents();
     if (IsUnloaded()) return;
   }

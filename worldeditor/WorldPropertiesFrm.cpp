@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controls/Dialog.h"
+#include "controls/RedrawGuard.h"
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
@@ -51,13 +52,6 @@ long LeadingNumber(std::string_view text) {
 platform::CommonDialog& SharedFileDialog(platform::CommonDialog& spare) {
   MainFrm* main = MainFrm::Instance();
   return main ? main->CD : spare;
-}
-
-// Reads a start box into its field. The start cell is not range-checked, but
-// a text that is no 16-bit number (an emptied box, 40000) leaves the last one.
-void StoreStart(const controls::TextBox* box, int16_t& field) {
-  int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
 }
 
 }  // namespace
@@ -176,15 +170,8 @@ void WorldPropertiesFrm::OKCmd_Click() { Unload(); }
 void WorldPropertiesFrm::UpdatePropertiesDisplay() {
   QPointer<WorldPropertiesFrm> self(this);
   // A fill run from a handler inside another fill's event pump leaves the
-  // outer fill's flag as it found it; every way out restores it.
-  struct Guard {
-    QPointer<WorldPropertiesFrm> frm;
-    bool was;
-    ~Guard() {
-      if (frm) frm->Updating = was;
-    }
-  } guard{self, Updating};
-  Updating = true;
+  // outer fill's flag set.
+  const RedrawGuard filling(this, Updating);
   platform::DoEvents();
   if (!self || IsUnloaded()) return;
 
@@ -241,14 +228,16 @@ void WorldPropertiesFrm::HeightBox_Change() {
   ShowMsgBox("World Map Height", platform::kCriticalOk, "World Map Height Error");
 }
 
+// The start cell is not range-checked; a text that is no 16-bit number (an
+// emptied box, 40000) leaves the last one.
 void WorldPropertiesFrm::StartXBox_Change() {
   if (Updating) return;
-  StoreStart(StartXBox, World.StartX);
+  StoreNumber(StartXBox, World.StartX);
 }
 
 void WorldPropertiesFrm::StartYBox_Change() {
   if (Updating) return;
-  StoreStart(StartYBox, World.StartY);
+  StoreNumber(StartYBox, World.StartY);
 }
 
 void WorldPropertiesFrm::NumberKeyFilter(int& keyAscii) {

@@ -27,6 +27,7 @@
 #include "controls/Controls.h"
 #include "controls/OnFirstUse.h"
 #include "controls/PictureOverlay.h"
+#include "controls/RedrawGuard.h"
 #include "platform/Paths.h"
 #include "tests/support/UiSupport.h"
 
@@ -331,6 +332,31 @@ TEST(TextBoxTest, Cp1252TextRoundTrips) {
   QApplication::sendEvent(line->Editor(), &euro);
   EXPECT_EQ(code, 0x80);
   EXPECT_EQ(line->Text(), "\x80");
+}
+
+// ---------------------------------------------------------------- redraw guard
+
+TEST(RedrawGuardTest, SetsTheFlagThenRestoresOrClearsItAndLeavesItOnceTheWindowIsGone) {
+  // the flag before, what the guard does after, the window deleted meanwhile -> the flag left
+  const struct {
+    bool before;
+    AfterFill after;
+    bool gone, left;
+  } cases[] = {{false, AfterFill::Restore, false, false},
+               {true, AfterFill::Restore, false, true},
+               {true, AfterFill::Clear, false, false},
+               {true, AfterFill::Clear, true, true}};
+  for (const auto& c : cases) {
+    bool flag = c.before;
+    QPointer<QObject> window = new QObject;
+    {
+      const RedrawGuard guard(window, flag, c.after);
+      EXPECT_TRUE(flag && guard.Nested() == c.before);
+      if (c.gone) delete window;
+    }
+    EXPECT_EQ(flag, c.left) << c.before << c.gone;
+    delete window;  // null when already gone
+  }
 }
 
 // ---------------------------------------------------------------- check box and option buttons

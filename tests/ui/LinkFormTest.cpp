@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,13 @@ WorldLink MakeLink(int16_t type, const std::string& name, int16_t x) {
   link.X = x;
   link.Y = static_cast<int16_t>(x + 1);
   return link;
+}
+
+// The darkest colour in a grab of a field: its text.
+QRgb Ink(const QImage& shot) {
+  const QImage rgb = shot.convertToFormat(QImage::Format_RGB32);
+  const auto* px = reinterpret_cast<const QRgb*>(rgb.constBits());
+  return *std::min_element(px, px + rgb.width() * rgb.height(), [](QRgb a, QRgb b) { return qGray(a) < qGray(b); });
 }
 
 class LinkEditor : public test::ProgramTest {
@@ -315,6 +323,26 @@ TEST_F(LinkEditor, LevelAndExtroChoicesUseTheEditorsOwnDialog) {
   EXPECT_EQ(Pref.FormLeft[kFormLinkForm], 300);
   EXPECT_EQ(Pref.FormTop[kFormLinkForm], 150);
   EXPECT_EQ(Open(1)->pos(), QPoint(20, 10));
+}
+
+TEST_F(LinkEditor, DisabledLevelAndExtroFieldsLookDisabledUntilTheTypeIsALevelLinkAgain) {
+  World.Links[1].ExtroFile = "C:\\extro.txt";
+  LinkForm* form = Open(1);  // a level link: both fields enabled
+  controls::Label* const boxes[] = {form->NameBox, form->ExtroBox};
+  const QImage enabled[] = {boxes[0]->grab().toImage(), boxes[1]->grab().toImage()};
+  for (int label : {2, 0, 1, 3, 0}) {  // the picker's teleport, level link, message, invisible, level link
+    WithPicker(form, [&](zTypeFrm* picker) { test::Mouse::Click(picker->TypeBox[label]); });
+    for (int i = 0; i < 2; ++i) {
+      const QImage shot = boxes[i]->grab().toImage();
+      const QPoint back(shot.width() - 3, shot.height() / 2);  // right of the text
+      if (label == 0)
+        EXPECT_EQ(shot, enabled[i]) << i;
+      else
+        EXPECT_TRUE(shot.pixelColor(back) != enabled[i].pixelColor(back) && Ink(shot) != Ink(enabled[i])) << label << i;
+    }
+    if (label != 0) test::Mouse::Click(form->NameBox);  // takes no click
+  }
+  EXPECT_TRUE(ui.fileCalls.empty());
 }
 
 TEST_F(LinkEditor, ClosingTheEditorWithThePickerOpenCancelsThePicker) {
