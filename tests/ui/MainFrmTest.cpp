@@ -21,6 +21,7 @@
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
+#include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/WorldFrm.h"
 
 using namespace yv;
@@ -38,6 +39,9 @@ class MainWindow : public test::ProgramTest {
 
   void SetUp() override {
     ProgramTest::SetUp();
+    // A world an earlier test left changed would ask its question when the
+    // world window opened here closes.
+    test::ResetWorldWindowState();
     tree.Write("Program Files/Yorvane/.yorvane/levels/.keep", "");
   }
 
