@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/SaveFile.h"
+
 namespace yv {
 
 // The last info text built (the file text, or the text the level text window shows).
@@ -24,9 +26,13 @@ bool BuildInfoText();
 
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece (the old file stays whole until the new one is
-// written), then runs the event pump once. False when the file could not be
-// written, or when another build or save is running (nothing is written
-// then); a blank path writes nothing and returns true.
+// written), then runs the event pump once. Not Ok() when the file could not
+// be written, or when another build or save is running (nothing is written
+// then, and there is nothing to tell); a blank path writes nothing and is
+// Ok(). Report() shows "Error Saving INFO Data!" with its reason.
+SaveResult SaveInfoFile(const std::string& path);
+
+// SaveInfoFile with its box shown at once; true when the result is Ok().
 bool WriteInfoFile(const std::string& path);
 
 // The info file of the set named setName: UserLevelsDir, the name and "info",

@@ -1,9 +1,11 @@
 // The level file writer and its closing-line constants.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "model/LineEnds.h"
+#include "model/SaveFile.h"
 
 namespace yv {
 
@@ -16,6 +18,12 @@ namespace yv {
 // once it is whole.
 extern std::string LevelText;
 extern std::string WorkText;
+
+// A build of a level or info text that publishes it into target and
+// WorkText. A file build switches to LF line ends first and runs the event
+// pump once after the write.
+TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target,
+                        std::function<void(std::string&)> build);
 
 // Builds the level file text from Level into LevelText with the line ends
 // current when it starts. Trims Level.Comment (giving it "; " when it lacks
@@ -32,10 +40,15 @@ std::string StayOnPlatformFlag(int i);
 
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece: the old file stays whole until the new one has been
-// completely written. Runs the event pump once at the end. False when the
+// completely written. Runs the event pump once at the end. Not Ok() when the
 // file could not be written, or when another build or save is running (then
-// nothing is built or written). A blank path writes nothing, changes nothing
-// and returns true: there was nothing to save, so nothing failed.
+// nothing is built or written, and there is nothing to tell). A blank path
+// writes nothing, changes nothing and is Ok(): there was nothing to save, so
+// nothing failed. The result's Report() shows the box "Error Saving Level
+// Data!" with its reason.
+SaveResult SaveLevelFile(const std::string& path);
+
+// SaveLevelFile with its box shown at once; true when the result is Ok().
 bool WriteLevelFile(const std::string& path);
 
 }  // namespace yv

@@ -4,10 +4,9 @@
 #include <charconv>
 #include <utility>
 
-#include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/LineEnds.h"
-#include "platform/FileSystem.h"
+#include "model/SaveFile.h"
 #include "worldeditor/document/YVW_Read.h"
 
 namespace yv {
@@ -15,6 +14,8 @@ namespace yv {
 std::string WorldText;
 
 namespace {
+
+constexpr SaveBox kWorldSaveBox{"Error Saving World Map Data!", "YV_Editor - Save World Map"};
 
 void AppendInt(std::string& out, int value) {
   char buf[16];
@@ -151,70 +152,62 @@ void LinkRecord(std::string& out, const WorldLink& link) {
 }  // namespace
 
 bool BuildWorldText() {
-  BuildLock lock;
-  if (!lock.Held()) return false;
-  UseLfLineEnds();
-  std::string out;
-  const size_t cells = World.Width > 0 && World.Height > 0 ? static_cast<size_t>(World.Width) * World.Height : 0;
-  const size_t links = World.LinkCount > 0 ? static_cast<size_t>(World.LinkCount) : 0;
-  out.reserve(512 + cells * 4 + static_cast<size_t>(std::max<int>(World.Height, 0)) * 8 + links * 160);
+  TextBuild text{kWorldSaveBox};
+  text.fileLineEnds = true;
+  text.build = [](std::string& out) {
+    const size_t cells = World.Width > 0 && World.Height > 0 ? static_cast<size_t>(World.Width) * World.Height : 0;
+    const size_t links = World.LinkCount > 0 ? static_cast<size_t>(World.LinkCount) : 0;
+    out.reserve(512 + cells * 4 + static_cast<size_t>(std::max<int>(World.Height, 0)) * 8 + links * 160);
 
-  out += WorldHeader();
-  out += NewLine;
-  out += "(yorvane-worldmap";
-  out += NewLine;
-  out += "  (properties";
-  out += NewLine;
-  out += "    (name ";
-  AppendQuoted(out, World.Name);
-  out += CloseLine;
-  out += "    (music ";
-  AppendQuoted(out, World.Music);
-  out += CloseLine;
-  IntLine(out, "    (start_pos_x ", World.StartX);
-  out += "    (start_pos_y ";
-  AppendInt(out, World.StartY);
-  out += CloseCloseLine;
+    out += WorldHeader();
+    out += NewLine;
+    out += "(yorvane-worldmap";
+    out += NewLine;
+    out += "  (properties";
+    out += NewLine;
+    out += "    (name ";
+    AppendQuoted(out, World.Name);
+    out += CloseLine;
+    out += "    (music ";
+    AppendQuoted(out, World.Music);
+    out += CloseLine;
+    IntLine(out, "    (start_pos_x ", World.StartX);
+    out += "    (start_pos_y ";
+    AppendInt(out, World.StartY);
+    out += CloseCloseLine;
 
-  out += "  (tilemap";
-  out += NewLine;
-  IntLine(out, "    (width  ", World.Width);
-  IntLine(out, "    (height ", World.Height);
-  out += "    (data";
-  out += NewLine;
-  TileRows(out);
-  out += "       ";
-  out += CloseCloseLine;
+    out += "  (tilemap";
+    out += NewLine;
+    IntLine(out, "    (width  ", World.Width);
+    IntLine(out, "    (height ", World.Height);
+    out += "    (data";
+    out += NewLine;
+    TileRows(out);
+    out += "       ";
+    out += CloseCloseLine;
 
-  out += "(levels";
-  out += NewLine;
-  // The count is kept together with the list by everything that changes it;
-  // the bound only makes sure a damaged count never reads past the list.
-  const int count = std::min<int>(World.LinkCount, static_cast<int>(World.Links.size()) - 1);
-  for (int i = 1; i <= count; ++i) LinkRecord(out, World.Links[static_cast<size_t>(i)]);
-  out += "      ";
-  out += CloseCloseLine;
-
-  WorldText = std::move(out);
-  return true;
+    out += "(levels";
+    out += NewLine;
+    // The count is kept together with the list by everything that changes it;
+    // the bound only makes sure a damaged count never reads past the list.
+    const int count = std::min<int>(World.LinkCount, static_cast<int>(World.Links.size()) - 1);
+    for (int i = 1; i <= count; ++i) LinkRecord(out, World.Links[static_cast<size_t>(i)]);
+    out += "      ";
+    out += CloseCloseLine;
+  };
+  text.publish = [](std::string&& out) -> const std::string& {
+    WorldText = std::move(out);
+    return WorldText;
+  };
+  return BuildText(text).Report();
 }
 
 bool WriteWorldFile(const std::string& path) {
-  if (Trim(path).empty()) return true;
-  bool written = false;
-  {
-    BuildLock lock;
-    if (!lock.Held()) return false;
-    // The whole-file replace keeps the old map until the new text is
-    // completely on disk.
-    written = platform::Fs().ReplaceWholeFile(path, WorldText);
-  }
-  if (!written) {
-    ShowMsgBox(platform::WithWriteFailure("Error Saving World Map Data!", path), 16, "YV_Editor - Save World Map");
-    return false;
-  }
-  WorldChanged = false;
-  return true;
+  const SaveResult result = WriteText(path, kWorldSaveBox, WorldText);
+  if (result.Done()) WorldChanged = false;
+  return result.Report();
 }
+
+bool SaveWorldFile(const std::string& path) { return BuildWorldText() && WriteWorldFile(path); }
 
 }  // namespace yv

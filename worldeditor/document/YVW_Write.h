@@ -31,4 +31,8 @@ bool BuildWorldText();
 // writes nothing, changes nothing and returns true.
 bool WriteWorldFile(const std::string& path);
 
+// BuildWorldText, then WriteWorldFile(path): "Save World Map", and the Yes of
+// the question about changes when the window closes.
+bool SaveWorldFile(const std::string& path);
+
 }  // namespace yv

@@ -1,0 +1,68 @@
+#include "model/SaveFile.h"
+
+#include <utility>
+
+#include "model/BuildLock.h"
+#include "model/General.h"
+#include "model/LineEnds.h"
+#include "platform/FileSystem.h"
+#include "platform/System.h"
+#include "platform/Ui.h"
+
+namespace yv {
+namespace {
+
+// Builds and publishes; the caller holds the build lock.
+SaveResult BuildHoldingLock(const TextBuild& text, const std::string** published) {
+  if (text.fileLineEnds) UseLfLineEnds();
+  std::string out;
+  text.build(out);
+  const std::string& whole = text.publish(std::move(out));
+  if (published) *published = &whole;
+  return {SaveResult::Outcome::Done, text.box};
+}
+
+// Writes bytes; the caller holds the build lock. The whole-file replace keeps
+// the old file until the new text is completely on disk, so a full disk or a
+// vanished folder costs nothing.
+SaveResult WriteHoldingLock(const std::string& path, const SaveBox& box, std::string_view bytes) {
+  if (!platform::Fs().ReplaceWholeFile(path, bytes))
+    return {SaveResult::Outcome::Failed, box, platform::WithWriteFailure(box.text, path)};
+  return {SaveResult::Outcome::Done, box};
+}
+
+}  // namespace
+
+bool SaveResult::Report() const {
+  if (!boxText_.empty()) ShowMsgBox(boxText_, platform::kCriticalOk, box_.title);
+  return Ok();
+}
+
+SaveResult BuildText(const TextBuild& text) {
+  BuildLock lock;
+  if (!lock.Held()) return {};
+  return BuildHoldingLock(text, nullptr);
+}
+
+SaveResult BuildAndWriteText(const std::string& path, const TextBuild& text) {
+  if (Trim(path).empty()) return {SaveResult::Outcome::Nothing, text.box};
+  SaveResult result;
+  {
+    BuildLock lock;
+    if (!lock.Held()) return {};
+    const std::string* published = nullptr;
+    result = BuildHoldingLock(text, &published);
+    if (result.Done()) result = WriteHoldingLock(path, text.box, *published);
+  }
+  if (text.pumpAfterWrite) platform::DoEvents();
+  return result;
+}
+
+SaveResult WriteText(const std::string& path, const SaveBox& box, std::string_view bytes) {
+  if (Trim(path).empty()) return {SaveResult::Outcome::Nothing, box};
+  BuildLock lock;
+  if (!lock.Held()) return {};
+  return WriteHoldingLock(path, box, bytes);
+}
+
+}  // namespace yv
