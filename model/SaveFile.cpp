@@ -24,10 +24,13 @@ SaveResult BuildHoldingLock(const TextBuild& text, const std::string** published
 
 // Writes bytes; the caller holds the build lock. The whole-file replace keeps
 // the old file until the new text is completely on disk, so a full disk or a
-// vanished folder costs nothing.
+// vanished folder costs nothing. A replace that put the file in place but
+// could not make it durable counts as done, with its warning in the box.
 SaveResult WriteHoldingLock(const std::string& path, const SaveBox& box, std::string_view bytes) {
-  if (!platform::Fs().ReplaceWholeFile(path, bytes))
+  platform::FileSystem& fs = platform::Fs();
+  if (!fs.ReplaceWholeFile(path, bytes))
     return {SaveResult::Outcome::Failed, box, platform::WithWriteFailure(box.text, path)};
+  if (fs.LastWriteWarned(path)) return {SaveResult::Outcome::Done, box, platform::WithWriteFailure(box.text, path)};
   return {SaveResult::Outcome::Done, box};
 }
 

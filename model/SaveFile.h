@@ -23,7 +23,7 @@ class SaveResult {
  public:
   enum class Outcome {
     Nothing,  // a blank path: there was nothing to save, so nothing failed
-    Done,     // the text is published, or the file holds it
+    Done,     // the text is published, or the file holds it (maybe with a warning)
     Refused,  // another build or save was running: nothing changed, nothing to tell
     Failed,   // not written: the file is as it was
   };
@@ -35,7 +35,8 @@ class SaveResult {
   bool Ok() const { return outcome_ == Outcome::Nothing || outcome_ == Outcome::Done; }
   // The new text is published, or is the file's content now.
   bool Done() const { return outcome_ == Outcome::Done; }
-  // Shows the box there is to show: why the save failed. Returns Ok().
+  // Shows the box there is to show: why the save failed, or, after a save
+  // that is done, why the file may not survive a crash. Returns Ok().
   bool Report() const;
 
  private:

@@ -29,7 +29,8 @@ bool BuildInfoText();
 // written), then runs the event pump once. Not Ok() when the file could not
 // be written, or when another build or save is running (nothing is written
 // then, and there is nothing to tell); a blank path writes nothing and is
-// Ok(). Report() shows "Error Saving INFO Data!" with its reason.
+// Ok(). Report() shows "Error Saving INFO Data!" with its reason, or the
+// warning of a save that is done but may not be durable.
 SaveResult SaveInfoFile(const std::string& path);
 
 // SaveInfoFile with its box shown at once; true when the result is Ok().

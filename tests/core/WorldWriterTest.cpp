@@ -2,10 +2,14 @@
 // rules, and the file replace with its failure box.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/BuildLock.h"
+#include "model/Preference.h"
+#include "model/YVE_Info.h"
+#include "model/YVE_Write.h"
 #include "tests/core/WorldTestSupport.h"
 
 using namespace yv;
@@ -110,6 +114,60 @@ TEST_F(WorldWriter, AWholeFileIsWrittenByteForByte) {
   EXPECT_EQ(World.Comments[0], ";; Frost \"world\"");
   World.Comments[0] = before.Comments[0];
   EXPECT_EQ(World, before);
+}
+
+// Every writer tells a save that is done but may not be durable by its own
+// box, and counts it as done.
+TEST_F(WorldWriter, EachWriterTellsAWarnedSave) {
+  const std::string kLevel = "C:\\sets\\ice\\level1.yvl", kInfo = "C:\\sets\\ice\\info";
+  struct Writer {
+    const char* name;
+    std::function<bool()> save;
+    std::string path, text, title;
+    std::string* published;
+  };
+  const Writer writers[] = {
+      {"level", [&] { return WriteLevelFile(kLevel); }, kLevel, "Error Saving Level Data!", "YV_Editor - Save Level",
+       &LevelText},
+      {"info", [&] { return WriteInfoFile(kInfo); }, kInfo, "Error Saving INFO Data!", "YV_Editor - Save INFO",
+       &InfoText},
+      {"world", [] { return SaveWorldFile(test::kWorldPath); }, test::kWorldPath, "Error Saving World Map Data!",
+       "YV_Editor - Save World Map", &WorldText},
+  };
+  struct Failure {
+    const char* name;
+    bool warned;
+    std::string reason;
+  };
+  const Failure failures[] = {
+      {"warned", true, "The folder could not be synced."},
+  };
+  for (const Writer& w : writers) {
+    for (const Failure& f : failures) {
+      SCOPED_TRACE(std::string(w.name) + ", " + f.name);
+      mem.files.clear();
+      mem.Put(w.path, "old");
+      mem.warnWrites = f.warned;
+      mem.warnReason = f.reason;
+      *w.published = "before";
+      WorldChanged = true;
+      ui->msgCalls.clear();
+      EXPECT_EQ(w.save(), f.warned);
+      EXPECT_FALSE(BuildInProgress());
+      ASSERT_EQ(ui->msgCalls.size(), 1u);
+      EXPECT_EQ(ui->msgCalls[0].text, w.text + "\r\n" + f.reason);
+      EXPECT_EQ(ui->msgCalls[0].style, 16);
+      EXPECT_EQ(ui->msgCalls[0].title, w.title);
+      EXPECT_EQ(mem.files.begin()->second, f.warned ? *w.published : "old");
+      EXPECT_EQ(*w.published == "before", !f.warned);
+      EXPECT_EQ(WorldChanged, !(f.warned && w.published == &WorldText));
+    }
+  }
+  // The preferences file has no box: a warned save of it just succeeds.
+  mem.warnWrites = true;
+  ui->msgCalls.clear();
+  EXPECT_TRUE(SavePreferences());
+  EXPECT_TRUE(ui->msgCalls.empty());
 }
 
 TEST_F(WorldWriter, TheHeaderIsTheTrimmedCommentWhenItBeginsWithTwoSemicolons) {

@@ -51,6 +51,11 @@ bool MemoryFileSystem::ReplaceWholeFile(const std::string& path, std::string_vie
   }
   if (failWrites || path.empty() || FolderExists(path)) return false;
   Put(path, std::string(bytes));
+  if (warnWrites) {
+    lastWriteFailure_ = warnReason;
+    lastFailedPath_ = path;
+    lastWriteWarned_ = true;
+  }
   return true;
 }
 

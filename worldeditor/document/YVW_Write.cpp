@@ -204,6 +204,8 @@ bool BuildWorldText() {
 
 bool WriteWorldFile(const std::string& path) {
   const SaveResult result = WriteText(path, kWorldSaveBox, WorldText);
+  // A save that is done counts as one, also when its box warns that the
+  // file may not be durable.
   if (result.Done()) WorldChanged = false;
   return result.Report();
 }

@@ -26,9 +26,11 @@ bool BuildWorldText();
 // stays whole until the new one has been completely written. On success
 // WorldChanged becomes False; on failure the box "Error Saving World Map
 // Data!" (with the reason on a second line when it is known) is shown and
-// WorldChanged keeps its value. False when the file was not written, also
-// when another build or save is running (then without a box). A blank path
-// writes nothing, changes nothing and returns true.
+// WorldChanged keeps its value. A file that is in place but may not be
+// durable is a success, told by the same box with the warning line. False
+// when the file was not written, also when another build or save is running
+// (then without a box). A blank path writes nothing, changes nothing and
+// returns true.
 bool WriteWorldFile(const std::string& path);
 
 // BuildWorldText, then WriteWorldFile(path): "Save World Map", and the Yes of
