@@ -1,10 +1,13 @@
 #include "model/SaveFile.h"
 
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/LineEnds.h"
+#include "model/ReaderState.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 #include "platform/Ui.h"
@@ -12,13 +15,28 @@
 namespace yv {
 namespace {
 
+std::function<void()> g_buildHook;
+
+std::string WithReason(const SaveBox& box, const char* reason) { return std::string(box.text) + CrLf + reason; }
+
 // Builds and publishes; the caller holds the build lock.
 SaveResult BuildHoldingLock(const TextBuild& text, const std::string** published) {
   if (text.fileLineEnds) UseLfLineEnds();
-  std::string out;
-  text.build(out);
-  const std::string& whole = text.publish(std::move(out));
-  if (published) *published = &whole;
+  try {
+    const int64_t length = text.measure ? text.measure() : 0;
+    if (length >= kMaxReadableLength)
+      return {SaveResult::Outcome::Failed, text.box, WithReason(text.box, kTooLargeToSave)};
+    if (g_buildHook) g_buildHook();
+    std::string out;
+    out.reserve(static_cast<size_t>(length));
+    text.build(out);
+    const std::string& whole = text.publish(std::move(out));
+    if (published) *published = &whole;
+  } catch (const std::bad_alloc&) {
+    return {SaveResult::Outcome::Failed, text.box, WithReason(text.box, kNoMemoryToBuild)};
+  } catch (const std::length_error&) {
+    return {SaveResult::Outcome::Failed, text.box, WithReason(text.box, kNoMemoryToBuild)};
+  }
   return {SaveResult::Outcome::Done, text.box};
 }
 
@@ -66,6 +84,10 @@ SaveResult WriteText(const std::string& path, const SaveBox& box, std::string_vi
   BuildLock lock;
   if (!lock.Held()) return {};
   return WriteHoldingLock(path, box, bytes);
+}
+
+std::function<void()> InstallBuildHook(std::function<void()> hook) {
+  return std::exchange(g_buildHook, std::move(hook));
 }
 
 }  // namespace yv

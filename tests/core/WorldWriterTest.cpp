@@ -1,13 +1,21 @@
 // The world-map writer: the exact bytes of every line and record, the header
 // rules, and the file replace with its failure box.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "model/BuildLock.h"
 #include "model/Preference.h"
+#include "model/ReaderState.h"
+#include "model/SaveFile.h"
 #include "model/YVE_Info.h"
 #include "model/YVE_Write.h"
 #include "tests/core/WorldTestSupport.h"
@@ -16,7 +24,16 @@ using namespace yv;
 
 namespace {
 
-class WorldWriter : public test::WorldFixture {};
+class WorldWriter : public test::WorldFixture {
+ protected:
+  void TearDown() override {
+    InstallBuildHook(nullptr);
+    test::WorldFixture::TearDown();
+  }
+};
+
+// 32767 x 32767 cells and nothing else: its text would be 3.2 GB.
+const std::string kHugeWorld = "(yorvane-worldmap (tilemap (width 32767) (height 32767)))\n";
 
 // A link of the type with every field set: each record must leave out the
 // fields its type does not name.
@@ -114,11 +131,89 @@ TEST_F(WorldWriter, AWholeFileIsWrittenByteForByte) {
   EXPECT_EQ(World.Comments[0], ";; Frost \"world\"");
   World.Comments[0] = before.Comments[0];
   EXPECT_EQ(World, before);
+  EXPECT_EQ(WorldTextLength(), static_cast<int64_t>(WorldText.size()));
 }
 
-// Every writer tells a save that is done but may not be durable by its own
-// box, and counts it as done.
-TEST_F(WorldWriter, EachWriterTellsAWarnedSave) {
+TEST_F(WorldWriter, TheLengthIsThatOfTheBuiltText) {
+  struct Case {
+    int width, height, arrayColumns, arrayRows;
+  };
+  for (const Case& c : {Case{0, 3, 0, 0}, Case{-2, 3, 1, 1}, Case{3, -1, 2, 2}, Case{7, 4, 2, 3}, Case{2, 2, 6, 6}}) {
+    World.Width = static_cast<int16_t>(c.width);
+    World.Height = static_cast<int16_t>(c.height);
+    World.Tiles.Create(c.arrayColumns - 1, c.arrayRows - 1);
+    const int16_t tiles[] = {0, 9, 10, 99, 100, -1, -10, 32767, -32768};
+    for (int i = 0; i < c.arrayColumns * c.arrayRows; ++i)
+      World.Tiles.Set(i % c.arrayColumns, i / c.arrayColumns, tiles[i % 9]);
+    const std::string text = Built();
+    EXPECT_EQ(WorldTextLength(), static_cast<int64_t>(text.size())) << c.width << "x" << c.height;
+  }
+}
+
+// A map whose text the reader could not take back is refused before anything
+// is built, at once, however many cells it names.
+TEST_F(WorldWriter, AMapTooLargeToReadBackIsRefusedAtOnce) {
+  ASSERT_EQ(kHugeWorld.size(), 58u);
+  ASSERT_EQ(Read(kHugeWorld), 0);
+  WorldChanged = true;
+  WorldText = "before";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(SaveWorldFile(test::kWorldPath));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+  ASSERT_EQ(ui->msgCalls.size(), 1u);
+  EXPECT_EQ(ui->msgCalls[0].text, "Error Saving World Map Data!\r\nThe map is too large to save.");
+  EXPECT_EQ(ui->msgCalls[0].style, 16);
+  EXPECT_EQ(ui->msgCalls[0].title, "YV_Editor - Save World Map");
+  EXPECT_EQ(mem.files.begin()->second, kHugeWorld);
+  EXPECT_TRUE(WorldChanged);
+  EXPECT_EQ(WorldText, "before");
+  EXPECT_EQ(World.Comments[0], "");  // not even the header is stored back
+
+  // At the limit: the length of h rows of 32767 cells the array does not
+  // hold follows from that of one row, built.
+  World.Height = 1;
+  const int64_t oneRow = static_cast<int64_t>(Built().size());
+  EXPECT_EQ(WorldTextLength(), oneRow);
+  for (const int16_t height : {21844, 21845}) {
+    World.Height = height;
+    const int64_t length = oneRow + (height - 1) * int64_t{7 + 3 * 32767 + 1} + 4;  // "1" becomes 5 digits
+    EXPECT_EQ(WorldTextLength(), length);
+    const bool fits = height == 21844;
+    EXPECT_EQ(length < kMaxReadableLength, fits);
+    // Past the size check the build meets the hook, which stands for the
+    // memory running out rather than building 2 GB here.
+    InstallBuildHook([] { throw std::bad_alloc(); });
+    ui->msgCalls.clear();
+    EXPECT_FALSE(BuildWorldText());
+    ASSERT_EQ(ui->msgCalls.size(), 1u);
+    EXPECT_EQ(ui->msgCalls[0].text,
+              std::string("Error Saving World Map Data!\r\n") + (fits ? kNoMemoryToBuild : kTooLargeToSave));
+  }
+}
+
+// Opening and saving the 58-byte map stays far from its 3.2 GB: the peak is
+// measured in a child process, which has its own.
+TEST_F(WorldWriter, RefusingTheOversizedMapTakesNoMemory) {
+  mem.Put(test::kWorldPath, kHugeWorld);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    ReadWorldFile(test::kWorldPath);
+    const bool saved = SaveWorldFile(test::kWorldPath);
+    ::getrusage(RUSAGE_SELF, &after);
+    const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+    ::_exit(WorldReadError == 0 && WorldLoaded && !saved && grownKiB < 100 * 1024 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// Every writer tells a save that is done but may not be durable, and a build
+// that runs out of memory, by its own box; the program goes on.
+TEST_F(WorldWriter, EachWriterTellsAWarnedSaveAndABuildWithoutMemory) {
   const std::string kLevel = "C:\\sets\\ice\\level1.yvl", kInfo = "C:\\sets\\ice\\info";
   struct Writer {
     const char* name;
@@ -136,11 +231,14 @@ TEST_F(WorldWriter, EachWriterTellsAWarnedSave) {
   };
   struct Failure {
     const char* name;
+    std::function<void()> hook;
     bool warned;
     std::string reason;
   };
   const Failure failures[] = {
-      {"warned", true, "The folder could not be synced."},
+      {"warned", nullptr, true, "The folder could not be synced."},
+      {"no memory", [] { throw std::bad_alloc(); }, false, kNoMemoryToBuild},
+      {"too long", [] { throw std::length_error("basic_string::_M_create"); }, false, kNoMemoryToBuild},
   };
   for (const Writer& w : writers) {
     for (const Failure& f : failures) {
@@ -149,10 +247,12 @@ TEST_F(WorldWriter, EachWriterTellsAWarnedSave) {
       mem.Put(w.path, "old");
       mem.warnWrites = f.warned;
       mem.warnReason = f.reason;
+      InstallBuildHook(f.hook);
       *w.published = "before";
       WorldChanged = true;
       ui->msgCalls.clear();
       EXPECT_EQ(w.save(), f.warned);
+      InstallBuildHook(nullptr);
       EXPECT_FALSE(BuildInProgress());
       ASSERT_EQ(ui->msgCalls.size(), 1u);
       EXPECT_EQ(ui->msgCalls[0].text, w.text + "\r\n" + f.reason);

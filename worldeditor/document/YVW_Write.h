@@ -1,6 +1,7 @@
 // The world-map file writer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace yv {
@@ -19,8 +20,16 @@ inline constexpr const char* kDefaultWorldHeader = ";; Created by Mossdrake YV_E
 // string is written as "'" (the format has no escape). Link comments are
 // not written; a link of a type outside 2..5 is written with its cell only,
 // and an invisible teleporter without a flag with "t". False, with nothing
-// changed, when another build or save is running (see BuildLock).
+// changed, when another build or save is running (see BuildLock); false
+// after the box "Error Saving World Map Data!" with its reason line, with
+// nothing built or changed, when the text would be too large for the reader
+// to take back or there is not enough memory for it.
 bool BuildWorldText();
+
+// The exact length in bytes of the text BuildWorldText builds from World now,
+// with the line ends as they stand. Its time grows with the cells the tile
+// array holds and with the links, not with the size the map names.
+int64_t WorldTextLength();
 
 // Puts WorldText in place of the file at path in one piece: the old file
 // stays whole until the new one has been completely written. On success
