@@ -161,12 +161,9 @@ TEST_F(WorldWriter, AMapTooLargeToReadBackIsRefusedAtOnce) {
   EXPECT_FALSE(SaveWorldFile(test::kWorldPath));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
   ASSERT_EQ(ui->msgCalls.size(), 1u);
-  EXPECT_EQ(ui->msgCalls[0].text, "Error Saving World Map Data!\r\nThe map is too large to save.");
-  EXPECT_EQ(ui->msgCalls[0].style, 16);
-  EXPECT_EQ(ui->msgCalls[0].title, "YV_Editor - Save World Map");
-  EXPECT_EQ(mem.files.begin()->second, kHugeWorld);
-  EXPECT_TRUE(WorldChanged);
-  EXPECT_EQ(WorldText, "before");
+  EXPECT_EQ(ui->msgCalls[0].text + "|" + ui->msgCalls[0].title + "|" + std::to_string(ui->msgCalls[0].style),
+            "Error Saving World Map Data!\r\nThe map is too large to save.|YV_Editor - Save World Map|16");
+  EXPECT_TRUE(WorldChanged && mem.files.begin()->second == kHugeWorld && WorldText == "before");
   EXPECT_EQ(World.Comments[0], "");  // not even the header is stored back
 
   // At the limit: the length of h rows of 32767 cells the array does not
@@ -216,51 +213,46 @@ TEST_F(WorldWriter, RefusingTheOversizedMapTakesNoMemory) {
 TEST_F(WorldWriter, EachWriterTellsAWarnedSaveAndABuildWithoutMemory) {
   const std::string kLevel = "C:\\sets\\ice\\level1.yvl", kInfo = "C:\\sets\\ice\\info";
   struct Writer {
-    const char* name;
     std::function<bool()> save;
     std::string path, text, title;
     std::string* published;
   };
   const Writer writers[] = {
-      {"level", [&] { return WriteLevelFile(kLevel); }, kLevel, "Error Saving Level Data!", "YV_Editor - Save Level",
+      {[&] { return WriteLevelFile(kLevel); }, kLevel, "Error Saving Level Data!", "YV_Editor - Save Level",
        &LevelText},
-      {"info", [&] { return WriteInfoFile(kInfo); }, kInfo, "Error Saving INFO Data!", "YV_Editor - Save INFO",
-       &InfoText},
-      {"world", [] { return SaveWorldFile(test::kWorldPath); }, test::kWorldPath, "Error Saving World Map Data!",
+      {[&] { return WriteInfoFile(kInfo); }, kInfo, "Error Saving INFO Data!", "YV_Editor - Save INFO", &InfoText},
+      {[] { return SaveWorldFile(test::kWorldPath); }, test::kWorldPath, "Error Saving World Map Data!",
        "YV_Editor - Save World Map", &WorldText},
   };
   struct Failure {
-    const char* name;
-    std::function<void()> hook;
-    bool warned;
+    std::function<void()> hook;  // none: the file is written, with a warning
     std::string reason;
   };
   const Failure failures[] = {
-      {"warned", nullptr, true, "The folder could not be synced."},
-      {"no memory", [] { throw std::bad_alloc(); }, false, kNoMemoryToBuild},
-      {"too long", [] { throw std::length_error("basic_string::_M_create"); }, false, kNoMemoryToBuild},
+      {nullptr, "The new file is in place, but it may not survive a power loss."},
+      {[] { throw std::bad_alloc(); }, kNoMemoryToBuild},
+      {[] { throw std::length_error("basic_string::_M_create"); }, kNoMemoryToBuild},
   };
   for (const Writer& w : writers) {
     for (const Failure& f : failures) {
-      SCOPED_TRACE(std::string(w.name) + ", " + f.name);
+      SCOPED_TRACE(w.title + ": " + f.reason);
+      const bool warned = !f.hook;
       mem.files.clear();
       mem.Put(w.path, "old");
-      mem.warnWrites = f.warned;
-      mem.warnReason = f.reason;
+      mem.warnWrites = warned;
       InstallBuildHook(f.hook);
       *w.published = "before";
       WorldChanged = true;
       ui->msgCalls.clear();
-      EXPECT_EQ(w.save(), f.warned);
-      InstallBuildHook(nullptr);
+      EXPECT_EQ(w.save(), warned);
       EXPECT_FALSE(BuildInProgress());
       ASSERT_EQ(ui->msgCalls.size(), 1u);
-      EXPECT_EQ(ui->msgCalls[0].text, w.text + "\r\n" + f.reason);
-      EXPECT_EQ(ui->msgCalls[0].style, 16);
-      EXPECT_EQ(ui->msgCalls[0].title, w.title);
-      EXPECT_EQ(mem.files.begin()->second, f.warned ? *w.published : "old");
-      EXPECT_EQ(*w.published == "before", !f.warned);
-      EXPECT_EQ(WorldChanged, !(f.warned && w.published == &WorldText));
+      const platform::MsgBoxCall& box = ui->msgCalls[0];
+      EXPECT_EQ(box.text + "|" + box.title + "|" + std::to_string(box.style),
+                w.text + "\r\n" + f.reason + "|" + w.title + "|16");
+      EXPECT_EQ(mem.files.begin()->second, warned ? *w.published : "old");
+      EXPECT_EQ(*w.published == "before", !warned);
+      EXPECT_EQ(WorldChanged, !(warned && w.published == &WorldText));
     }
   }
   // The preferences file has no box: a warned save of it just succeeds.

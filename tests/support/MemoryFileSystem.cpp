@@ -52,7 +52,7 @@ bool MemoryFileSystem::ReplaceWholeFile(const std::string& path, std::string_vie
   if (failWrites || path.empty() || FolderExists(path)) return false;
   Put(path, std::string(bytes));
   if (warnWrites) {
-    lastWriteFailure_ = warnReason;
+    lastWriteFailure_ = "The new file is in place, but it may not survive a power loss.";
     lastFailedPath_ = path;
     lastWriteWarned_ = true;
   }

@@ -18,8 +18,8 @@ class MemoryFileSystem : public FileSystem {
   std::vector<std::string> folders;          // upper-cased, no trailing backslash
   bool failWrites = false;                   // makes every ReplaceWholeFile fail
   std::string failReason;                    // ... with this as LastWriteFailure()
-  bool warnWrites = false;                   // stores the bytes but warns they may not be durable
-  std::string warnReason;                    // ... with this as LastWriteFailure()
+  bool warnWrites = false;                   // makes every ReplaceWholeFile succeed with the
+                                             // warning that the new file may not be durable
 
   void Put(const std::string& path, std::string bytes);
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;
