@@ -6,8 +6,8 @@
 #include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
+#include "model/SaveFile.h"
 #include "model/YVE_Main.h"
-#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/TextInput.h"
 #include "platform/Ui.h"
@@ -70,13 +70,11 @@ void HelpFrm::SaveHelpCmd_Click() {
   HelpText = HelpBox->Text();
   // Exactly the box's text, CR LF line ends as they stand; the old file is
   // replaced only once the new one has been written whole.
-  if (!platform::Fs().ReplaceWholeFile(HelpPath, HelpText)) {
-    // The button stays, so the user can try again once the folder can be written.
-    ShowMsgBox(platform::WithWriteFailure("Error Saving Help File!", HelpPath), platform::kCriticalOk,
-               "YV_Editor - Save Help");
-    return;
-  }
-  SaveHelpCmd->SetVisible(false);
+  const SaveResult saved = WriteText(HelpPath, SaveBox{"Error Saving Help File!", "YV_Editor - Save Help"}, HelpText);
+  // After a failure the button stays, so the user can try again once the
+  // folder can be written.
+  if (saved.Done()) SaveHelpCmd->SetVisible(false);
+  saved.Report();
 }
 
 void HelpFrm::CloseCmd_Click() {

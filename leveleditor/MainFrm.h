@@ -31,6 +31,7 @@
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
 #include "controls/Toolbar.h"
+#include "model/SaveFile.h"
 #include "platform/Ui.h"
 
 namespace yv {
@@ -190,7 +191,7 @@ class MainFrm : public controls::Form {
   void CreateLevelSet();
   void CreateLevelCommand();
   void SaveLevelCommand();
-  bool WriteLevelHoldingInput();
+  SaveResult WriteLevelHoldingInput();
   void UpdateTilePalette();
   void ScrollPaletteToTile();
   void ToggleFavoriteA(int16_t& slot);

@@ -30,11 +30,6 @@ void SetUpLevelDialog(platform::CommonDialog& cd) {
   cd.FileName = Pref.LastLevelFile;
 }
 
-void ReportSaveFailure() {
-  ShowMsgBox(platform::WithWriteFailure("Error Saving Level Data!", Pref.LastLevelFile), kCriticalOk,
-             "YV_Editor - Save Level");
-}
-
 // A name that can stand as one folder name: not empty after trimming, not
 // "." or "..", and none of the characters a folder name cannot hold.
 bool IsValidFolderName(const std::string& name) {
@@ -104,15 +99,17 @@ void MainFrm::CreateLevelCommand() {
 
 // Writes the level with the window's input held back: the writer runs the
 // event pump, and a command taken meanwhile would change the level, or start
-// a second build, while the file text is being built.
-bool MainFrm::WriteLevelHoldingInput() {
+// a second build, while the file text is being built. The result's box is
+// left to the caller, which puts its caption and pointer back first.
+SaveResult MainFrm::WriteLevelHoldingInput() {
   QPointer<MainFrm> self(this);
   const bool wasEnabled = FormEnabled();
   SetFormEnabled(false);
   platform::DoEvents();
-  bool written = self && WriteLevelFile(Pref.LastLevelFile);
+  if (!self) return {};
+  SaveResult saved = SaveLevelFile(Pref.LastLevelFile);
   if (self) SetFormEnabled(wasEnabled);
-  return written;
+  return saved;
 }
 
 void MainFrm::SaveLevelCommand() {
@@ -122,11 +119,11 @@ void MainFrm::SaveLevelCommand() {
   QPointer<MainFrm> self(this);
   SetCaption("Saving " + Pref.LastLevelFile + "...");
   SetMousePointer(controls::Pointer::Hourglass);
-  bool written = WriteLevelHoldingInput();
+  const SaveResult saved = WriteLevelHoldingInput();
   if (!self) return;
   SetMousePointer(controls::Pointer::Default);
   SetCaption(WindowTitle);
-  if (!written) ReportSaveFailure();
+  saved.Report();
 }
 
 void MainFrm::LoadLevelDialog() {
@@ -158,11 +155,11 @@ void MainFrm::SaveLevelDialog() {
     CD.ShowSave();
     Pref.LastLevelFile = CD.FileName;
     SetMousePointer(controls::Pointer::Hourglass);
-    bool written = WriteLevelHoldingInput();
+    const SaveResult saved = WriteLevelHoldingInput();
     if (!self) return;
     SetMousePointer(controls::Pointer::Default);
     platform::DoEvents();
-    if (self && !written) ReportSaveFailure();
+    if (self) saved.Report();
   } catch (const platform::CancelError&) {
   } catch (const std::exception&) {
   }
@@ -226,10 +223,7 @@ void MainFrm::CreateLevelSet() {
     return;
   }
   std::string infoPath = folder.back() == '\\' ? folder + "info" : folder + "\\info";
-  if (!WriteInfoFile(infoPath)) {
-    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!", infoPath), kCriticalOk, "YV_Editor - Save INFO");
-    return;
-  }
+  if (!WriteInfoFile(infoPath)) return;  // its box tells why
   if (!CreateNewLevel(folder)) {
     ShowMsgBox("User Terminated or" + CrLf + "Disk Error Occured!", kCriticalOk, "Yorvane Level Creation Error");
     return;

@@ -10,7 +10,6 @@
 #include "model/YVE_Info.h"
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
-#include "platform/FileSystem.h"
 #include "platform/Ui.h"
 
 namespace yv {
@@ -89,10 +88,7 @@ void ZunboTextFrm::WriteInfoCmd_Click() {
   // typed into InfoBox is not read. The old file stays whole until the new
   // one has been completely written, so the look-up and delete that came
   // before the write are no longer needed: this is the info writer itself.
-  const std::string target = GetDirectoryPart(InfoPath) + "info";
-  if (!WriteInfoFile(target))
-    ShowMsgBox(platform::WithWriteFailure("Error Saving INFO Data!", target), platform::kCriticalOk,
-               "YV_Editor - Save INFO");
+  WriteInfoFile(GetDirectoryPart(InfoPath) + "info");  // its box tells how it went
 }
 
 void OpenZunboTextFrm() {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/SaveFile.h"
+
 namespace yv {
 
 // The last info text built (the file text, or the text the level text window shows).
@@ -19,14 +21,20 @@ void ReadInfoFile(const std::string& levelPath);
 // current when it starts: its comment as held, or the program's own when it
 // is blank; a double quote in the title or description is written as a
 // single quote, CurrentSubset itself is left as it is. False, with nothing
-// changed, while another build or save runs.
+// changed, while another build or save runs, or after the info save box when
+// there was not enough memory for the text.
 bool BuildInfoText();
 
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece (the old file stays whole until the new one is
-// written), then runs the event pump once. False when the file could not be
-// written, or when another build or save is running (nothing is written
-// then); a blank path writes nothing and returns true.
+// written), then runs the event pump once. Not Ok() when the text could not
+// be built or the file not written, or when another build or save is running
+// (nothing is written then, and there is nothing to tell); a blank path
+// writes nothing and is Ok(). Report() shows "Error Saving INFO Data!" with
+// its reason, or the warning of a save that is done but may not be durable.
+SaveResult SaveInfoFile(const std::string& path);
+
+// SaveInfoFile with its box shown at once; true when the result is Ok().
 bool WriteInfoFile(const std::string& path);
 
 // The info file of the set named setName: UserLevelsDir, the name and "info",

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "model/BuildLock.h"
 #include "model/General.h"
+#include "model/SaveFile.h"
 #include "model/YVE_Main.h"
-#include "platform/FileSystem.h"
 #include "platform/System.h"
 
 namespace yv {
@@ -25,7 +24,7 @@ void AppendInt(std::string& out, int value) {
 // One build: the text grows in its own string with the line ends the build
 // started with, and reaches LevelText only once it is whole.
 struct LevelBuilder {
-  std::string out;
+  std::string& out;
   LineEndSet ends;
   int width = 0;
 
@@ -161,44 +160,40 @@ void LevelBuilder::Build() {
   }
 }
 
-// Builds with the line ends as they stand now and publishes the whole text.
-// The caller holds the build lock.
-const std::string& BuildAndPublish() {
-  LevelBuilder builder;
-  builder.ends = CurrentLineEnds();
-  builder.Build();
-  WorkText = builder.out;
-  LevelText = std::move(builder.out);
-  return LevelText;
+constexpr SaveBox kLevelSaveBox{"Error Saving Level Data!", "YV_Editor - Save Level"};
+
+TextBuild LevelTextBuild(bool fileLineEnds) {
+  return WorkTextBuild(kLevelSaveBox, fileLineEnds, LevelText, [](std::string& out) {
+    LevelBuilder builder{out, CurrentLineEnds()};
+    builder.Build();
+  });
 }
 
 }  // namespace
+
+TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target,
+                        std::function<void(std::string&)> build) {
+  TextBuild text{box};
+  text.fileLineEnds = fileLineEnds;
+  text.pumpAfterWrite = true;
+  text.build = std::move(build);
+  text.publish = [&target](std::string&& out) -> const std::string& {
+    WorkText = out;
+    target = std::move(out);
+    return target;
+  };
+  return text;
+}
 
 std::string StayOnPlatformFlag(int i) {
   if (i < 0 || static_cast<size_t>(i) >= Level.Objects.size()) return "f";
   return Level.Objects[static_cast<size_t>(i)].StayOnPlatform == 1 ? "t" : "f";
 }
 
-bool BuildLevelText() {
-  BuildLock lock;
-  if (!lock.Held()) return false;
-  BuildAndPublish();
-  return true;
-}
+bool BuildLevelText() { return BuildText(LevelTextBuild(false)).Report(); }
 
-bool WriteLevelFile(const std::string& path) {
-  if (Trim(path).empty()) return true;
-  bool written = false;
-  {
-    BuildLock lock;
-    if (!lock.Held()) return false;
-    UseLfLineEnds();
-    // The whole-file replace keeps the old level until the new text is
-    // completely on disk, so a full disk or a vanished folder costs nothing.
-    written = platform::Fs().ReplaceWholeFile(path, BuildAndPublish());
-  }
-  platform::DoEvents();
-  return written;
-}
+SaveResult SaveLevelFile(const std::string& path) { return BuildAndWriteText(path, LevelTextBuild(true)); }
+
+bool WriteLevelFile(const std::string& path) { return SaveLevelFile(path).Report(); }
 
 }  // namespace yv

@@ -1,9 +1,11 @@
 // The level file writer and its closing-line constants.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "model/LineEnds.h"
+#include "model/SaveFile.h"
 
 namespace yv {
 
@@ -17,6 +19,12 @@ namespace yv {
 extern std::string LevelText;
 extern std::string WorkText;
 
+// A build of a level or info text that publishes it into target and
+// WorkText. A file build switches to LF line ends first and runs the event
+// pump once after the write.
+TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target,
+                        std::function<void(std::string&)> build);
+
 // Builds the level file text from Level into LevelText with the line ends
 // current when it starts. Trims Level.Comment (giving it "; " when it lacks
 // its ";") and Level.TrailingComment (giving it ";; " when it lacks its
@@ -24,7 +32,8 @@ extern std::string WorkText;
 // the lists. Cells the maps do not hold are written as 0, an empty
 // BackScrolling as "f", a double quote inside a quoted value as a single
 // quote (Level itself keeps it). False, with nothing changed, when another
-// build or save is running (see BuildLock).
+// build or save is running (see BuildLock), or after the level save box
+// when there was not enough memory for the text.
 bool BuildLevelText();
 
 // "t" when object number i stays on its platform (StayOnPlatform 1), else "f".
@@ -32,10 +41,16 @@ std::string StayOnPlatformFlag(int i);
 
 // Switches to LF line ends, builds the text and puts it in place of the file
 // at path in one piece: the old file stays whole until the new one has been
-// completely written. Runs the event pump once at the end. False when the
-// file could not be written, or when another build or save is running (then
-// nothing is built or written). A blank path writes nothing, changes nothing
-// and returns true: there was nothing to save, so nothing failed.
+// completely written. Runs the event pump once at the end. Not Ok() when the
+// text could not be built or the file could not be written, or when another
+// build or save is running (then nothing is built or written, and there is
+// nothing to tell). A blank path writes nothing, changes nothing and is Ok():
+// there was nothing to save, so nothing failed. The result's Report() shows
+// the box "Error Saving Level Data!" with its reason, or the warning of a
+// save that is done but may not be durable.
+SaveResult SaveLevelFile(const std::string& path);
+
+// SaveLevelFile with its box shown at once; true when the result is Ok().
 bool WriteLevelFile(const std::string& path);
 
 }  // namespace yv

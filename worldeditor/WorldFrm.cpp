@@ -257,7 +257,7 @@ bool WorldFrm::StoreStateAndAskToSave(bool mayCancel) {
   if (answer == kCancel) return !mayCancel;
   if (answer != kYes || !WorldLoaded) return true;  // a world that is not loaded is never written
   // A save that fails keeps the window, and with it the changes, open.
-  const bool saved = BuildWorldText() && WriteWorldFile(Pref.LastWorldMapFile);
+  const bool saved = SaveWorldFile(Pref.LastWorldMapFile);
   return saved || !mayCancel;
 }
 
@@ -313,8 +313,8 @@ void WorldFrm::FileNameBox_Click() {
 // A world that is not loaded (none yet, a failed read, a cancelled open)
 // holds defaults or a part of a file: it never replaces a file.
 void WorldFrm::SaveWorldCommand() {
-  if (!WorldLoaded || !BuildWorldText()) return;
-  WriteWorldFile(Pref.LastWorldMapFile);
+  if (!WorldLoaded) return;
+  SaveWorldFile(Pref.LastWorldMapFile);
 }
 
 void WorldFrm::SaveWorldAsCommand() {

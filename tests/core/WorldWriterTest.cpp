@@ -1,18 +1,39 @@
 // The world-map writer: the exact bytes of every line and record, the header
 // rules, and the file replace with its failure box.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "model/BuildLock.h"
+#include "model/Preference.h"
+#include "model/ReaderState.h"
+#include "model/SaveFile.h"
+#include "model/YVE_Info.h"
+#include "model/YVE_Write.h"
 #include "tests/core/WorldTestSupport.h"
 
 using namespace yv;
 
 namespace {
 
-class WorldWriter : public test::WorldFixture {};
+class WorldWriter : public test::WorldFixture {
+ protected:
+  void TearDown() override {
+    InstallBuildHook(nullptr);
+    test::WorldFixture::TearDown();
+  }
+};
+
+// 32767 x 32767 cells and nothing else: its text would be 3.2 GB.
+const std::string kHugeWorld = "(yorvane-worldmap (tilemap (width 32767) (height 32767)))\n";
 
 // A link of the type with every field set: each record must leave out the
 // fields its type does not name.
@@ -110,6 +131,135 @@ TEST_F(WorldWriter, AWholeFileIsWrittenByteForByte) {
   EXPECT_EQ(World.Comments[0], ";; Frost \"world\"");
   World.Comments[0] = before.Comments[0];
   EXPECT_EQ(World, before);
+  EXPECT_EQ(WorldTextLength(), static_cast<int64_t>(WorldText.size()));
+}
+
+TEST_F(WorldWriter, TheLengthIsThatOfTheBuiltText) {
+  struct Case {
+    int width, height, arrayColumns, arrayRows;
+  };
+  for (const Case& c : {Case{0, 3, 0, 0}, Case{-2, 3, 1, 1}, Case{3, -1, 2, 2}, Case{7, 4, 2, 3}, Case{2, 2, 6, 6}}) {
+    World.Width = static_cast<int16_t>(c.width);
+    World.Height = static_cast<int16_t>(c.height);
+    World.Tiles.Create(c.arrayColumns - 1, c.arrayRows - 1);
+    const int16_t tiles[] = {0, 9, 10, 99, 100, -1, -10, 32767, -32768};
+    for (int i = 0; i < c.arrayColumns * c.arrayRows; ++i)
+      World.Tiles.Set(i % c.arrayColumns, i / c.arrayColumns, tiles[i % 9]);
+    const std::string text = Built();
+    EXPECT_EQ(WorldTextLength(), static_cast<int64_t>(text.size())) << c.width << "x" << c.height;
+  }
+}
+
+// A map whose text the reader could not take back is refused before anything
+// is built, at once, however many cells it names.
+TEST_F(WorldWriter, AMapTooLargeToReadBackIsRefusedAtOnce) {
+  ASSERT_EQ(kHugeWorld.size(), 58u);
+  ASSERT_EQ(Read(kHugeWorld), 0);
+  WorldChanged = true;
+  WorldText = "before";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(SaveWorldFile(test::kWorldPath));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+  ASSERT_EQ(ui->msgCalls.size(), 1u);
+  EXPECT_EQ(ui->msgCalls[0].text + "|" + ui->msgCalls[0].title + "|" + std::to_string(ui->msgCalls[0].style),
+            "Error Saving World Map Data!\r\nThe map is too large to save.|YV_Editor - Save World Map|16");
+  EXPECT_TRUE(WorldChanged && mem.files.begin()->second == kHugeWorld && WorldText == "before");
+  EXPECT_EQ(World.Comments[0], "");  // not even the header is stored back
+
+  // At the limit: the length of h rows of 32767 cells the array does not
+  // hold follows from that of one row, built.
+  World.Height = 1;
+  const int64_t oneRow = static_cast<int64_t>(Built().size());
+  EXPECT_EQ(WorldTextLength(), oneRow);
+  for (const int16_t height : {21844, 21845}) {
+    World.Height = height;
+    const int64_t length = oneRow + (height - 1) * int64_t{7 + 3 * 32767 + 1} + 4;  // "1" becomes 5 digits
+    EXPECT_EQ(WorldTextLength(), length);
+    const bool fits = height == 21844;
+    EXPECT_EQ(length < kMaxReadableLength, fits);
+    // Past the size check the build meets the hook, which stands for the
+    // memory running out rather than building 2 GB here.
+    InstallBuildHook([] { throw std::bad_alloc(); });
+    ui->msgCalls.clear();
+    EXPECT_FALSE(BuildWorldText());
+    ASSERT_EQ(ui->msgCalls.size(), 1u);
+    EXPECT_EQ(ui->msgCalls[0].text,
+              std::string("Error Saving World Map Data!\r\n") + (fits ? kNoMemoryToBuild : kTooLargeToSave));
+  }
+}
+
+// Opening and saving the 58-byte map stays far from its 3.2 GB: the peak is
+// measured in a child process, which has its own.
+TEST_F(WorldWriter, RefusingTheOversizedMapTakesNoMemory) {
+  mem.Put(test::kWorldPath, kHugeWorld);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    ReadWorldFile(test::kWorldPath);
+    const bool saved = SaveWorldFile(test::kWorldPath);
+    ::getrusage(RUSAGE_SELF, &after);
+    const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+    ::_exit(WorldReadError == 0 && WorldLoaded && !saved && grownKiB < 100 * 1024 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// Every writer tells a save that is done but may not be durable, and a build
+// that runs out of memory, by its own box; the program goes on.
+TEST_F(WorldWriter, EachWriterTellsAWarnedSaveAndABuildWithoutMemory) {
+  const std::string kLevel = "C:\\sets\\ice\\level1.yvl", kInfo = "C:\\sets\\ice\\info";
+  struct Writer {
+    std::function<bool()> save;
+    std::string path, text, title;
+    std::string* published;
+  };
+  const Writer writers[] = {
+      {[&] { return WriteLevelFile(kLevel); }, kLevel, "Error Saving Level Data!", "YV_Editor - Save Level",
+       &LevelText},
+      {[&] { return WriteInfoFile(kInfo); }, kInfo, "Error Saving INFO Data!", "YV_Editor - Save INFO", &InfoText},
+      {[] { return SaveWorldFile(test::kWorldPath); }, test::kWorldPath, "Error Saving World Map Data!",
+       "YV_Editor - Save World Map", &WorldText},
+  };
+  struct Failure {
+    std::function<void()> hook;  // none: the file is written, with a warning
+    std::string reason;
+  };
+  const Failure failures[] = {
+      {nullptr, "The new file is in place, but it may not survive a power loss."},
+      {[] { throw std::bad_alloc(); }, kNoMemoryToBuild},
+      {[] { throw std::length_error("basic_string::_M_create"); }, kNoMemoryToBuild},
+  };
+  for (const Writer& w : writers) {
+    for (const Failure& f : failures) {
+      SCOPED_TRACE(w.title + ": " + f.reason);
+      const bool warned = !f.hook;
+      mem.files.clear();
+      mem.Put(w.path, "old");
+      mem.warnWrites = warned;
+      InstallBuildHook(f.hook);
+      *w.published = "before";
+      WorldChanged = true;
+      ui->msgCalls.clear();
+      EXPECT_EQ(w.save(), warned);
+      EXPECT_FALSE(BuildInProgress());
+      ASSERT_EQ(ui->msgCalls.size(), 1u);
+      const platform::MsgBoxCall& box = ui->msgCalls[0];
+      EXPECT_EQ(box.text + "|" + box.title + "|" + std::to_string(box.style),
+                w.text + "\r\n" + f.reason + "|" + w.title + "|16");
+      EXPECT_EQ(mem.files.begin()->second, warned ? *w.published : "old");
+      EXPECT_EQ(*w.published == "before", !warned);
+      EXPECT_EQ(WorldChanged, !(warned && w.published == &WorldText));
+    }
+  }
+  // The preferences file has no box: a warned save of it just succeeds.
+  mem.warnWrites = true;
+  ui->msgCalls.clear();
+  EXPECT_TRUE(SavePreferences());
+  EXPECT_TRUE(ui->msgCalls.empty());
 }
 
 TEST_F(WorldWriter, TheHeaderIsTheTrimmedCommentWhenItBeginsWithTwoSemicolons) {

@@ -21,6 +21,7 @@
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
+#include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/WorldFrm.h"
 
 using namespace yv;
@@ -38,6 +39,9 @@ class MainWindow : public test::ProgramTest {
 
   void SetUp() override {
     ProgramTest::SetUp();
+    // A world an earlier test left changed would ask its question when the
+    // world window opened here closes.
+    test::ResetWorldWindowState();
     tree.Write("Program Files/Yorvane/.yorvane/levels/.keep", "");
   }
 
@@ -535,13 +539,19 @@ TEST_F(MainWindow, SaveLevelWritesTheFileAndReportsAFailure) {
   EXPECT_EQ(tree.Read("sets/x/level1.yvl"), LevelText);
   EXPECT_NE(LevelText.find("  (name \"Saved (once)\")\n"), std::string::npos);
 
-  // A folder that does not exist: the message, and nothing else changes.
+  // A folder that does not exist: the message, once the caption and the
+  // pointer are back, and nothing else changes.
   Pref.LastLevelFile = "C:\\nowhere\\level1.yvl";
+  std::string atBox;
+  ui.onMsgBox = [&](const platform::MsgBoxCall&) {
+    atBox = frm->Caption() + (frm->MousePointer() == controls::Pointer::Default ? "|default" : "|busy");
+  };
   frm->TB_ButtonClick(7);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
   EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!\r\nThe folder does not exist.");
   EXPECT_EQ(ui.msgCalls[0].style, 16);
   EXPECT_EQ(ui.msgCalls[0].title, "YV_Editor - Save Level");
+  EXPECT_EQ(atBox, WindowTitle + "|default");
   EXPECT_EQ(frm->Caption(), WindowTitle);
 }
 

@@ -1,6 +1,8 @@
 // The world window's life cycle and file commands: opened from the main
 // window and giving it back, the load and close paths, open, save, save as
 // and create.
+#include <QElapsedTimer>
+
 #include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/WorldPropertiesFrm.h"
 
@@ -186,4 +188,31 @@ TEST_F(WorldWindow, CreateNewWorldAfterAFailedRead) {
   EXPECT_EQ(ReadWorld("bad.yvwm"), WorldText);
   frm->WTB_ButtonClick(8);
   EXPECT_TRUE(WorldPropertiesFrm::Instance() && !frm->FormEnabled());
+}
+
+// The 58-byte map of 32767 x 32767 cells opens and is drawn; "Save World Map"
+// refuses it at once with its box, and the window, the program and the file
+// stay as they were.
+TEST_F(WorldWindow, AMapTooLargeToSaveIsRefusedAtOnce) {
+  const std::string huge = "(yorvane-worldmap (tilemap (width 32767) (height 32767)))\n";
+  tree.Write(test::kWorldMapsFolder + "huge.yvwm", huge);
+  Pref.LastWorldMapFile = WorldMapsDir + "\\huge.yvwm";
+  ASSERT_NE(OpenWorldWindow(), nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+  ASSERT_TRUE(WorldLoaded && WorldReadError == 0 && World.Width == 32767);
+  EXPECT_EQ(frm->FileNameBox->Caption(), Pref.LastWorldMapFile);
+  WorldChanged = true;
+  ui.msgCalls.clear();
+  QElapsedTimer clock;
+  qint64 boxAfter = -1;
+  ui.onMsgBox = [&](const platform::MsgBoxCall&) { boxAfter = clock.elapsed(); };
+  clock.start();
+  frm->WTB_ButtonClick(5);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title + "|" + std::to_string(ui.msgCalls[0].style),
+            "Error Saving World Map Data!\r\nThe map is too large to save.|YV_Editor - Save World Map|16");
+  EXPECT_TRUE(boxAfter >= 0 && boxAfter < 100) << boxAfter;
+  EXPECT_TRUE(WorldFrm::Instance() == frm && frm->isVisible() && main->isHidden() && WorldChanged);
+  EXPECT_EQ(ReadWorld("huge.yvwm"), huge);
+  ui.onMsgBox = nullptr;  // the close's question comes after this test's clock is gone
 }

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <utility>
 
-#include "model/BuildLock.h"
 #include "model/General.h"
 #include "model/LineEnds.h"
-#include "platform/FileSystem.h"
+#include "model/SaveFile.h"
 #include "worldeditor/document/YVW_Read.h"
 
 namespace yv {
@@ -16,70 +16,114 @@ std::string WorldText;
 
 namespace {
 
-void AppendInt(std::string& out, int value) {
-  char buf[16];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
-  out.append(buf, res.ptr);
-}
+constexpr SaveBox kWorldSaveBox{"Error Saving World Map Data!", "YV_Editor - Save World Map"};
 
-void AppendQuoted(std::string& out, const std::string& value) {
-  out += Quote;
-  out += QuotedFileValue(value);
-  out += Quote;
-}
+// Counts the bytes a text would have without holding it: the world writer
+// runs once into it to learn the exact length of the file before building it.
+struct LengthCount {
+  int64_t bytes = 0;
+  LengthCount& operator+=(std::string_view s) {
+    bytes += static_cast<int64_t>(s.size());
+    return *this;
+  }
+};
 
-// "<start>" + the number + ")" and the line end.
-void IntLine(std::string& out, const char* start, int value) {
-  out += start;
-  AppendInt(out, value);
-  out += CloseLine;
-}
+// The world-map text, into a string or into a LengthCount.
+template <class Out>
+struct WorldWriter {
+  Out& out;
 
+  void Int(int value) {
+    char buf[16];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    out += std::string_view(buf, static_cast<size_t>(res.ptr - buf));
+  }
+
+  void Quoted(const std::string& value) {
+    out += Quote;
+    out += QuotedFileValue(value);
+    out += Quote;
+  }
+
+  // "<start>" + the number + ")" and the line end.
+  void IntLine(const char* start, int value) {
+    out += start;
+    Int(value);
+    out += CloseLine;
+  }
+
+  void Text(const std::string& header);
+  void TileRows();
+  void LinkRecord(const WorldLink& link);
+};
+
+// The header line: World.Comments(0) as one trimmed line when it begins with
+// ";;", else the default header. The build stores it back.
 std::string WorldHeader() {
-  if (World.Comments.empty()) World.Comments.resize(1);
-  std::string header = World.Comments[0];
+  std::string header = World.Comments.empty() ? std::string() : World.Comments[0];
   // The header is one line: a line break in it would put the rest of it
   // outside the comment.
   std::replace(header.begin(), header.end(), '\r', ' ');
   std::replace(header.begin(), header.end(), '\n', ' ');
   header = Trim(header);
   if (!StartsWith(header, ";;")) header = kDefaultWorldHeader;
-  World.Comments[0] = header;
   return header;
 }
 
-void TileRows(std::string& out) {
+template <>
+void WorldWriter<std::string>::TileRows() {
   for (int row = 0; row < World.Height; ++row) {
     out += "       ";
     for (int column = 0; column < World.Width; ++column) {
       const int16_t tile = WorldTile(column, row);
-      AppendInt(out, tile);
+      Int(tile);
       out += tile < 10 ? "  " : " ";
     }
     out += NewLine;
   }
 }
 
-void LinkRecord(std::string& out, const WorldLink& link) {
+// The rows' length without visiting the cells the tile array does not hold:
+// each of those is "0  ", and so is every cell of 0 to 9; the others take
+// their digits and one blank.
+template <>
+void WorldWriter<LengthCount>::TileRows() {
+  const int64_t width = std::max<int>(World.Width, 0), height = std::max<int>(World.Height, 0);
+  out.bytes += height * (7 + static_cast<int64_t>(NewLine.size())) + width * height * 3;
+  const int columns = std::min<int>(World.Width, World.Tiles.Columns());
+  const int rows = std::min<int>(World.Height, World.Tiles.Rows());
+  for (int column = 0; column < columns; ++column) {
+    for (int row = 0; row < rows; ++row) {
+      const int tile = WorldTile(column, row);
+      if (tile >= 0 && tile < 100) continue;
+      char buf[8];
+      const int digits = static_cast<int>(std::to_chars(buf, buf + sizeof buf, tile).ptr - buf);
+      out.bytes += digits + (tile < 10 ? 2 : 1) - 3;
+    }
+  }
+}
+
+template <class Out>
+void WorldWriter<Out>::LinkRecord(const WorldLink& link) {
   const char* const indent = "           ";
   out += "     (level ";
   switch (link.LinkType) {
     case 2: {
       out += "(name ";
-      AppendQuoted(out, link.LevelLinkName);
+      Quoted(link.LevelLinkName);
       out += CloseLine;
       out += indent;
-      IntLine(out, "(x  ", link.X);
+      IntLine("(x  ", link.X);
       out += indent;
       out += "(y  ";
-      AppendInt(out, link.Y);
+      Int(link.Y);
       out += ")";
       const std::string extro = Trim(link.ExtroFile);
       if (!extro.empty()) {
         out += NewLine;
         out += indent;
         out += "(extro-filename ";
-        AppendQuoted(out, extro);
+        Quoted(extro);
         out += CloseCloseLine;
       } else {
         out += CloseLine;
@@ -88,12 +132,12 @@ void LinkRecord(std::string& out, const WorldLink& link) {
     }
     case 3: {
       out += " (map-message ";
-      AppendQuoted(out, link.Message);
+      Quoted(link.Message);
       out += CloseLine;
       out += indent;
-      IntLine(out, "(x ", link.X);
+      IntLine("(x ", link.X);
       out += indent;
-      IntLine(out, "(y ", link.Y);
+      IntLine("(y ", link.Y);
       const std::pair<const char*, const std::string*> flags[] = {
           {"(apply-action-left #", &link.ApplyLeft},
           {"(apply-action-right #", &link.ApplyRight},
@@ -113,13 +157,13 @@ void LinkRecord(std::string& out, const WorldLink& link) {
     case 4:
     case 5: {
       out += indent;
-      IntLine(out, "(x ", link.X);
+      IntLine("(x ", link.X);
       out += indent;
-      IntLine(out, "(y ", link.Y);
+      IntLine("(y ", link.Y);
       out += indent;
       if (link.LinkType == 4) {
         out += "(teleport-message ";
-        AppendQuoted(out, link.Message);
+        Quoted(link.Message);
         out += CloseLine;
       } else {
         // "#)" does not read back; a teleporter that lacks its flag is the
@@ -129,60 +173,51 @@ void LinkRecord(std::string& out, const WorldLink& link) {
         out += CloseLine;
       }
       out += indent;
-      IntLine(out, "(dest_x ", link.DestX);
+      IntLine("(dest_x ", link.DestX);
       out += indent;
       out += "(dest_y ";
-      AppendInt(out, link.DestY);
+      Int(link.DestY);
       out += CloseCloseLine;
       break;
     }
     default:
       // No type to write (none yet, or a comment entry of a read file): the
       // cell alone, a closed record that reads back as a link of type 0.
-      IntLine(out, "(x  ", link.X);
+      IntLine("(x  ", link.X);
       out += indent;
       out += "(y  ";
-      AppendInt(out, link.Y);
+      Int(link.Y);
       out += CloseCloseLine;
       break;
   }
 }
 
-}  // namespace
-
-bool BuildWorldText() {
-  BuildLock lock;
-  if (!lock.Held()) return false;
-  UseLfLineEnds();
-  std::string out;
-  const size_t cells = World.Width > 0 && World.Height > 0 ? static_cast<size_t>(World.Width) * World.Height : 0;
-  const size_t links = World.LinkCount > 0 ? static_cast<size_t>(World.LinkCount) : 0;
-  out.reserve(512 + cells * 4 + static_cast<size_t>(std::max<int>(World.Height, 0)) * 8 + links * 160);
-
-  out += WorldHeader();
+template <class Out>
+void WorldWriter<Out>::Text(const std::string& header) {
+  out += header;
   out += NewLine;
   out += "(yorvane-worldmap";
   out += NewLine;
   out += "  (properties";
   out += NewLine;
   out += "    (name ";
-  AppendQuoted(out, World.Name);
+  Quoted(World.Name);
   out += CloseLine;
   out += "    (music ";
-  AppendQuoted(out, World.Music);
+  Quoted(World.Music);
   out += CloseLine;
-  IntLine(out, "    (start_pos_x ", World.StartX);
+  IntLine("    (start_pos_x ", World.StartX);
   out += "    (start_pos_y ";
-  AppendInt(out, World.StartY);
+  Int(World.StartY);
   out += CloseCloseLine;
 
   out += "  (tilemap";
   out += NewLine;
-  IntLine(out, "    (width  ", World.Width);
-  IntLine(out, "    (height ", World.Height);
+  IntLine("    (width  ", World.Width);
+  IntLine("    (height ", World.Height);
   out += "    (data";
   out += NewLine;
-  TileRows(out);
+  TileRows();
   out += "       ";
   out += CloseCloseLine;
 
@@ -191,30 +226,47 @@ bool BuildWorldText() {
   // The count is kept together with the list by everything that changes it;
   // the bound only makes sure a damaged count never reads past the list.
   const int count = std::min<int>(World.LinkCount, static_cast<int>(World.Links.size()) - 1);
-  for (int i = 1; i <= count; ++i) LinkRecord(out, World.Links[static_cast<size_t>(i)]);
+  for (int i = 1; i <= count; ++i) LinkRecord(World.Links[static_cast<size_t>(i)]);
   out += "      ";
   out += CloseCloseLine;
+}
 
-  WorldText = std::move(out);
-  return true;
+}  // namespace
+
+int64_t WorldTextLength() {
+  LengthCount count;
+  WorldWriter<LengthCount>{count}.Text(WorldHeader());
+  return count.bytes;
+}
+
+bool BuildWorldText() {
+  // A map whose text the reader could not take back (the size follows from
+  // Width x Height and the links) is refused before anything is built.
+  std::string header;
+  TextBuild text{kWorldSaveBox};
+  text.fileLineEnds = true;
+  text.measure = [&header] {
+    header = WorldHeader();
+    return WorldTextLength();
+  };
+  text.build = [&header](std::string& out) { WorldWriter<std::string>{out}.Text(header); };
+  text.publish = [&header](std::string&& out) -> const std::string& {
+    if (World.Comments.empty()) World.Comments.resize(1);
+    World.Comments[0] = header;
+    WorldText = std::move(out);
+    return WorldText;
+  };
+  return BuildText(text).Report();
 }
 
 bool WriteWorldFile(const std::string& path) {
-  if (Trim(path).empty()) return true;
-  bool written = false;
-  {
-    BuildLock lock;
-    if (!lock.Held()) return false;
-    // The whole-file replace keeps the old map until the new text is
-    // completely on disk.
-    written = platform::Fs().ReplaceWholeFile(path, WorldText);
-  }
-  if (!written) {
-    ShowMsgBox(platform::WithWriteFailure("Error Saving World Map Data!", path), 16, "YV_Editor - Save World Map");
-    return false;
-  }
-  WorldChanged = false;
-  return true;
+  const SaveResult result = WriteText(path, kWorldSaveBox, WorldText);
+  // A save that is done counts as one, also when its box warns that the
+  // file may not be durable.
+  if (result.Done()) WorldChanged = false;
+  return result.Report();
 }
+
+bool SaveWorldFile(const std::string& path) { return BuildWorldText() && WriteWorldFile(path); }
 
 }  // namespace yv

@@ -1,6 +1,7 @@
 // The world-map file writer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace yv {
@@ -19,16 +20,30 @@ inline constexpr const char* kDefaultWorldHeader = ";; Created by Mossdrake YV_E
 // string is written as "'" (the format has no escape). Link comments are
 // not written; a link of a type outside 2..5 is written with its cell only,
 // and an invisible teleporter without a flag with "t". False, with nothing
-// changed, when another build or save is running (see BuildLock).
+// changed, when another build or save is running (see BuildLock); false
+// after the box "Error Saving World Map Data!" with its reason line, with
+// nothing built or changed, when the text would be too large for the reader
+// to take back or there is not enough memory for it.
 bool BuildWorldText();
+
+// The exact length in bytes of the text BuildWorldText builds from World now,
+// with the line ends as they stand. Its time grows with the cells the tile
+// array holds and with the links, not with the size the map names.
+int64_t WorldTextLength();
 
 // Puts WorldText in place of the file at path in one piece: the old file
 // stays whole until the new one has been completely written. On success
 // WorldChanged becomes False; on failure the box "Error Saving World Map
 // Data!" (with the reason on a second line when it is known) is shown and
-// WorldChanged keeps its value. False when the file was not written, also
-// when another build or save is running (then without a box). A blank path
-// writes nothing, changes nothing and returns true.
+// WorldChanged keeps its value. A file that is in place but may not be
+// durable is a success, told by the same box with the warning line. False
+// when the file was not written, also when another build or save is running
+// (then without a box). A blank path writes nothing, changes nothing and
+// returns true.
 bool WriteWorldFile(const std::string& path);
+
+// BuildWorldText, then WriteWorldFile(path): "Save World Map", and the Yes of
+// the question about changes when the window closes.
+bool SaveWorldFile(const std::string& path);
 
 }  // namespace yv
