@@ -462,11 +462,9 @@ void VarsFrm::ChooseBackground() {
 }
 
 void VarsFrm::ChooseMusic() {
-  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
-                                                           "*.mod|*.mod", MusicDir, Level.Music);
-  if (!chosen) return;  // Cancel is a choice of nothing
-  // The game looks music up by name in its music folder.
-  Level.Music = GetFileNamePart(*chosen);
+  std::optional<std::string> music = ChooseMusicFile(Level.Music);
+  if (!music) return;
+  Level.Music = *music;
   MusicBox->SetCaption(Level.Music);
 }
 

@@ -287,11 +287,9 @@ void WorldPropertiesFrm::SelectWorldFile() {
 
 void WorldPropertiesFrm::MusicBox_Click() {
   QPointer<WorldPropertiesFrm> self(this);
-  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
-                                                           "*.mod|*.mod", MusicDir, World.Music);
-  if (!chosen) return;
-  // The game looks music up by name in its music folder.
-  World.Music = GetFileNamePart(*chosen);
+  std::optional<std::string> music = ChooseMusicFile(World.Music);
+  if (!music) return;
+  World.Music = *music;
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();
 }
 
