@@ -136,7 +136,9 @@ class MainFrm : public controls::Form {
   std::unique_ptr<controls::ImageList> BlockImgList;
   std::unique_ptr<controls::ImageList> BadGuysList;
   std::unique_ptr<controls::ImageList> TBImages;
-  platform::CommonDialog CD;  // also used by the level variables dialog and the level text window
+  // The program's shared file dialog while this window exists: the level
+  // variables dialog, the level text window and the world editor use it too.
+  platform::SharedCommonDialog CD;
   controls::ImageBox* ResetImg = nullptr;
   controls::ImageBox* ZunboImage = nullptr;
   controls::ImageBox* ZunboIcon = nullptr;

@@ -22,12 +22,9 @@ using platform::kYes;
 
 namespace {
 
-// Sets up the common dialog as both level file dialogs use it.
-void SetUpLevelDialog(platform::CommonDialog& cd) {
-  cd.CancelError = true;
-  cd.Filter = "*.yvl|*.yvl";
-  cd.InitDir = UserLevelsDir;
-  cd.FileName = Pref.LastLevelFile;
+// A level file chosen as both level file dialogs choose it; nothing on Cancel.
+std::optional<std::string> ChooseLevelFile(platform::CommonDialog& cd, platform::FileDialogMode mode) {
+  return platform::ChooseFile(cd, mode, "*.yvl|*.yvl", UserLevelsDir, Pref.LastLevelFile);
 }
 
 // A name that can stand as one folder name: not empty after trimming, not
@@ -127,42 +124,32 @@ void MainFrm::SaveLevelCommand() {
 }
 
 void MainFrm::LoadLevelDialog() {
-  try {
-    SetUpLevelDialog(CD);
-    CD.ShowOpen();
-    std::string previousPath = Pref.LastLevelFile;
-    int previousValue = MapXScroll->Value();
-    Pref.LastLevelFile = CD.FileName;
-    MapXScroll->SetValue(0);
-    if (!LoadPrefMap()) {
-      // The failed read changed nothing; the view goes back to where it was.
-      Pref.LastLevelFile = previousPath;
-      MapXScroll->SetValue(previousValue);
-      UpdateDisplay();
-    }
-  } catch (const platform::CancelError&) {
-    // Cancel ends the command without a message.
-  } catch (const std::exception&) {
-    // So does any other failure while the dialog's command runs.
+  std::optional<std::string> chosen = ChooseLevelFile(CD, platform::FileDialogMode::Open);
+  if (!chosen) return;  // Cancel ends the command without a message
+  std::string previousPath = Pref.LastLevelFile;
+  int previousValue = MapXScroll->Value();
+  Pref.LastLevelFile = *chosen;
+  MapXScroll->SetValue(0);
+  if (!LoadPrefMap()) {
+    // The failed read changed nothing; the view goes back to where it was.
+    Pref.LastLevelFile = previousPath;
+    MapXScroll->SetValue(previousValue);
+    UpdateDisplay();
   }
 }
 
 void MainFrm::SaveLevelDialog() {
   if (!LevelLoaded) return;
   QPointer<MainFrm> self(this);
-  try {
-    SetUpLevelDialog(CD);
-    CD.ShowSave();
-    Pref.LastLevelFile = CD.FileName;
-    SetMousePointer(controls::Pointer::Hourglass);
-    const SaveResult saved = WriteLevelHoldingInput();
-    if (!self) return;
-    SetMousePointer(controls::Pointer::Default);
-    platform::DoEvents();
-    if (self) saved.Report();
-  } catch (const platform::CancelError&) {
-  } catch (const std::exception&) {
-  }
+  std::optional<std::string> chosen = ChooseLevelFile(CD, platform::FileDialogMode::Save);
+  if (!chosen) return;
+  Pref.LastLevelFile = *chosen;
+  SetMousePointer(controls::Pointer::Hourglass);
+  const SaveResult saved = WriteLevelHoldingInput();
+  if (!self) return;
+  SetMousePointer(controls::Pointer::Default);
+  platform::DoEvents();
+  if (self) saved.Report();
 }
 
 bool MainFrm::LoadPrefMap() {

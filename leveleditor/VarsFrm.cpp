@@ -450,23 +450,10 @@ void VarsFrm::ChooseBackground() {
 }
 
 void VarsFrm::ChooseMusic() {
-  platform::CommonDialog fallback;
-  MainFrm* main = MainFrm::Instance();
-  platform::CommonDialog& cd = main ? main->CD : fallback;
-  try {
-    cd.CancelError = true;
-    cd.InitDir = MusicDir;
-    cd.Filter = "*.mod|*.mod";
-    cd.FileName = Level.Music;
-    cd.ShowOpen();
-    // The game looks music up by name in its music folder.
-    Level.Music = GetFileNamePart(cd.FileName);
-    MusicBox->SetCaption(Level.Music);
-  } catch (const platform::CancelError&) {
-    // Cancel is a choice of nothing.
-  } catch (const std::exception&) {
-    // So is any failure of the dialog.
-  }
+  std::optional<std::string> music = ChooseMusicFile(Level.Music);
+  if (!music) return;
+  Level.Music = *music;
+  MusicBox->SetCaption(Level.Music);
 }
 
 // ---------------------------------------------------------------- opener

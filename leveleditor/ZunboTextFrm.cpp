@@ -62,25 +62,14 @@ void ZunboTextFrm::Form_Unload() {
 void ZunboTextFrm::CloseCmd_Click() { Unload(); }
 
 void ZunboTextFrm::InfoNameBox_Click() {
-  platform::CommonDialog fallback;
-  MainFrm* main = MainFrm::Instance();
-  platform::CommonDialog& cd = main ? main->CD : fallback;
-  try {
-    cd.CancelError = true;
-    cd.InitDir = GetDirectoryPart(InfoPath);
-    cd.Filter = "info|info";
-    cd.FileName.clear();
-    cd.ShowOpen();
-    InfoPath = cd.FileName;
-    InfoNameBox->SetCaption(InfoPath);
-    ReadInfoFile(InfoPath);
-    UseCrLfLineEnds();
-    if (BuildInfoText()) InfoBox->SetText(InfoText);
-  } catch (const platform::CancelError&) {
-    // Cancel leaves everything as it was.
-  } catch (const std::exception&) {
-    // So does any failure of the dialog.
-  }
+  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
+                                                           "info|info", GetDirectoryPart(InfoPath), "");
+  if (!chosen) return;  // Cancel leaves everything as it was
+  InfoPath = *chosen;
+  InfoNameBox->SetCaption(InfoPath);
+  ReadInfoFile(InfoPath);
+  UseCrLfLineEnds();
+  if (BuildInfoText()) InfoBox->SetText(InfoText);
 }
 
 void ZunboTextFrm::WriteInfoCmd_Click() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 #include "platform/Ui.h"
@@ -30,6 +31,13 @@ std::string GetFileNamePart(const std::string& path) {
 void DeleteFileQuietly(const std::string& path) {
   if (path.empty()) return;
   platform::Fs().DeleteQuietly(path);
+}
+
+std::optional<std::string> ChooseMusicFile(const std::string& current) {
+  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
+                                                           "*.mod|*.mod", MusicDir, current);
+  if (chosen) *chosen = GetFileNamePart(*chosen);
+  return chosen;
 }
 
 int ShowMsgBox(const std::string& text, int style, const std::string& title) {

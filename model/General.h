@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,11 @@ std::string GetDirectoryPart(const std::string& path);
 std::string GetFileNamePart(const std::string& path);
 // Deletes a file, ignoring every failure; nothing for an empty path.
 void DeleteFileQuietly(const std::string& path);
+
+// Lets the user choose a music file in MusicDir through the shared file
+// dialog, with `current` preset. The game looks music up by name in its music
+// folder, so the choice comes back as its file-name part; nothing on Cancel.
+std::optional<std::string> ChooseMusicFile(const std::string& current);
 
 // A message box whose answer is also stored in MsgResult.
 int ShowMsgBox(const std::string& text, int style, const std::string& title);

@@ -4,6 +4,7 @@ namespace yv::platform {
 namespace {
 
 UiServices g_ui;
+CommonDialog* g_shared = nullptr;  // the SharedCommonDialog that exists, if any
 
 void ShowFileDialog(CommonDialog& cd, bool save) {
   FileDialogRequest request{save, cd.Filter, cd.InitDir, cd.FileName, cd.DialogTitle};
@@ -20,6 +21,34 @@ void ShowFileDialog(CommonDialog& cd, bool save) {
 
 void CommonDialog::ShowOpen() { ShowFileDialog(*this, false); }
 void CommonDialog::ShowSave() { ShowFileDialog(*this, true); }
+
+CommonDialog& SharedFileDialog() {
+  static CommonDialog spare;
+  return g_shared ? *g_shared : spare;
+}
+
+SharedCommonDialog::SharedCommonDialog() { g_shared = this; }
+
+SharedCommonDialog::~SharedCommonDialog() {
+  if (g_shared == this) g_shared = nullptr;
+}
+
+std::optional<std::string> ChooseFile(CommonDialog& cd, FileDialogMode mode, const std::string& filter,
+                                      const std::string& initDir, const std::optional<std::string>& fileName) {
+  cd.CancelError = true;
+  cd.InitDir = initDir;
+  cd.Filter = filter;
+  if (fileName) cd.FileName = *fileName;
+  try {
+    if (mode == FileDialogMode::Save)
+      cd.ShowSave();
+    else
+      cd.ShowOpen();
+  } catch (const CancelError&) {
+    return std::nullopt;
+  }
+  return cd.FileName;
+}
 
 UiServices InstallUiServices(UiServices services) {
   UiServices previous = std::move(g_ui);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -37,6 +38,32 @@ struct CommonDialog {
   void ShowOpen();
   void ShowSave();  // asks before replacing an existing file
 };
+
+// The program's shared common dialog: while a SharedCommonDialog exists (the
+// main window's `CD`) it is that one, so the name last chosen through any
+// window that shares it is offered again by the next; without one it is a
+// spare that lives as long as the program.
+CommonDialog& SharedFileDialog();
+
+// A common dialog that is the shared one for as long as it exists.
+struct SharedCommonDialog : CommonDialog {
+  SharedCommonDialog();
+  ~SharedCommonDialog();
+  SharedCommonDialog(const SharedCommonDialog&) = delete;
+  SharedCommonDialog& operator=(const SharedCommonDialog&) = delete;
+};
+
+enum class FileDialogMode { Open, Save };
+
+// For ChooseFile's file name: leave the name as the dialog's last choice left it.
+inline constexpr std::nullopt_t kLastChosenName = std::nullopt;
+
+// Shows `cd` as an open or save dialog with "cancel raises an error" set and
+// the given filter, initial folder and preset file name, and returns the
+// chosen path, or nothing when the user cancels. Any other failure of the
+// dialog is not a choice of nothing and goes on to the caller.
+std::optional<std::string> ChooseFile(CommonDialog& cd, FileDialogMode mode, const std::string& filter,
+                                      const std::string& initDir, const std::optional<std::string>& fileName);
 
 struct FileDialogRequest {
   bool save = false;

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <algorithm>
-#include <exception>
 
 #include "controls/Dialog.h"
 #include "controls/RedrawGuard.h"
@@ -203,39 +202,23 @@ std::string LinkForm::GetLevelLinkName(const std::string& path) {
 void LinkForm::NameBox_Click() {
   if (Updating) return;
   QPointer<LinkForm> self(this);
-  try {
-    LinkCD.CancelError = true;
-    // The last level names a file; the choice starts in its folder.
-    const std::string folder = GetDirectoryPart(Trim(Pref.LastLevelFile));
-    LinkCD.InitDir = Trim(folder).empty() ? UserLevelsDir : folder;
-    LinkCD.Filter = "*.yvl|*.yvl";
-    LinkCD.FileName.clear();
-    LinkCD.ShowOpen();
-    if (!self || IsUnloaded()) return;
-    EditLink.LevelLinkName = GetLevelLinkName(LinkCD.FileName);
-    UpdateLinkDisplay();
-  } catch (const platform::CancelError&) {
-    // Cancel chooses nothing.
-  } catch (const std::exception&) {
-    // Nor does a failing dialog.
-  }
+  // The last level names a file; the choice starts in its folder.
+  const std::string folder = GetDirectoryPart(Trim(Pref.LastLevelFile));
+  std::optional<std::string> chosen = platform::ChooseFile(LinkCD, platform::FileDialogMode::Open, "*.yvl|*.yvl",
+                                                           Trim(folder).empty() ? UserLevelsDir : folder, "");
+  if (!chosen || !self || IsUnloaded()) return;  // Cancel chooses nothing
+  EditLink.LevelLinkName = GetLevelLinkName(*chosen);
+  UpdateLinkDisplay();
 }
 
 void LinkForm::ExtroBox_Click() {
   if (Updating) return;
   QPointer<LinkForm> self(this);
-  try {
-    LinkCD.CancelError = true;
-    LinkCD.InitDir = LevelsDir;
-    LinkCD.Filter = "*.txt|*.txt";
-    LinkCD.FileName = EditLink.ExtroFile;
-    LinkCD.ShowOpen();
-    if (!self || IsUnloaded()) return;
-    EditLink.ExtroFile = LinkCD.FileName;
-    UpdateLinkDisplay();
-  } catch (const platform::CancelError&) {
-  } catch (const std::exception&) {
-  }
+  std::optional<std::string> chosen =
+      platform::ChooseFile(LinkCD, platform::FileDialogMode::Open, "*.txt|*.txt", LevelsDir, EditLink.ExtroFile);
+  if (!chosen || !self || IsUnloaded()) return;
+  EditLink.ExtroFile = *chosen;
+  UpdateLinkDisplay();
 }
 
 void LinkForm::TypeBox_Click() {
@@ -288,7 +271,10 @@ void LinkForm::DestYBox_Change() { StoreNumber(DestYBox, EditLink.DestY); }
 // out and the game reads as on.
 void LinkForm::StoreFlag(const CheckBox* box, std::string& flag) {
   if (Updating) return;
-  flag = box->Value() == 0 ? "f" : "";
+  // Moved in as a new string: assigning the literal in place makes GCC 12
+  // warn of an overlap that cannot happen (-Wrestrict) once it inlines the
+  // assignment.
+  flag = std::string(box->Value() == 0 ? "f" : "");
 }
 
 void LinkForm::ApplyLeftCheck_Click() { StoreFlag(ApplyLeftCheck, EditLink.ApplyLeft); }

@@ -26,22 +26,12 @@ const int kModeTops[5] = {16, 34, 52, 72, 92};
 
 const QColor kGreen(0, 128, 0);
 
-// The world window has no file dialog of its own: it shares the main
-// window's, so a name chosen in either is offered again by the next one.
-platform::CommonDialog& SharedDialog() {
-  if (MainFrm* main = MainFrm::Instance()) return main->CD;
-  static platform::CommonDialog alone;  // a world window opened without the main window
-  return alone;
-}
-
-// The three settings every world-map file dialog gets; the name is left as
-// the last dialog chose it.
-platform::CommonDialog& WorldMapDialog() {
-  platform::CommonDialog& cd = SharedDialog();
-  cd.CancelError = true;
-  cd.InitDir = WorldMapsDir;
-  cd.Filter = "*.yvwm|*.yvwm";
-  return cd;
+// A world-map file chosen through the shared file dialog; nothing on Cancel.
+// The world window has no file dialog of its own, and the name is left as the
+// last choice left it, so a name chosen in either editor is offered again.
+std::optional<std::string> ChooseWorldMapFile(platform::FileDialogMode mode) {
+  return platform::ChooseFile(platform::SharedFileDialog(), mode, "*.yvwm|*.yvwm", WorldMapsDir,
+                              platform::kLastChosenName);
 }
 
 // The main window back in use: enabled, the normal pointer, shown.
@@ -323,27 +313,19 @@ void WorldFrm::SaveWorldAsCommand() {
 }
 
 void WorldFrm::OpenWorldDialog() {
-  try {
-    platform::CommonDialog& cd = WorldMapDialog();
-    cd.ShowOpen();
-    const std::string chosen = cd.FileName;
-    ReadWorldFile(chosen);
-    if (WorldLoaded) Pref.LastWorldMapFile = chosen;
-    UpdateWorld();
-  } catch (const std::exception&) {
-    // Cancel, and any other failure, ends the command without a message.
-  }
+  std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Open);
+  if (!chosen) return;  // Cancel ends the command without a message
+  ReadWorldFile(*chosen);
+  if (WorldLoaded) Pref.LastWorldMapFile = *chosen;
+  UpdateWorld();
 }
 
 void WorldFrm::SaveWorldAsDialog() {
   if (!WorldLoaded) return;
-  try {
-    platform::CommonDialog& cd = WorldMapDialog();
-    cd.ShowSave();
-    Pref.LastWorldMapFile = cd.FileName;
-    WriteWorldFile(Pref.LastWorldMapFile);  // reports its own failure
-  } catch (const std::exception&) {
-  }
+  std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Save);
+  if (!chosen) return;
+  Pref.LastWorldMapFile = *chosen;
+  WriteWorldFile(Pref.LastWorldMapFile);  // reports its own failure
 }
 
 void WorldFrm::CreateNewWorld() {

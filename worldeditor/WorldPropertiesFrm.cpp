@@ -7,7 +7,6 @@
 
 #include "controls/Dialog.h"
 #include "controls/RedrawGuard.h"
-#include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -45,13 +44,6 @@ long LeadingNumber(std::string_view text) {
   double value = 0;
   if (!TextToDouble(text.substr(start, i - start), value)) return 0;
   return static_cast<long>(std::nearbyint(std::clamp(value, -1e9, 1e9)));
-}
-
-// The main window's file dialog, which the world editor shares; the dialog
-// works on a spare one should the main window be gone.
-platform::CommonDialog& SharedFileDialog(platform::CommonDialog& spare) {
-  MainFrm* main = MainFrm::Instance();
-  return main ? main->CD : spare;
 }
 
 }  // namespace
@@ -274,41 +266,19 @@ void WorldPropertiesFrm::FNBox_Click() {
 
 // Names the file that "Save World Map" writes to; nothing is read from it.
 void WorldPropertiesFrm::SelectWorldFile() {
-  platform::CommonDialog spare;
-  platform::CommonDialog& cd = SharedFileDialog(spare);
   QPointer<WorldPropertiesFrm> self(this);
-  try {
-    cd.CancelError = true;
-    cd.InitDir = WorldMapsDir;
-    cd.Filter = "*.yvwm|*.yvwm";
-    cd.FileName.clear();
-    cd.ShowOpen();
-    Pref.LastWorldMapFile = cd.FileName;
-  } catch (const platform::CancelError&) {
-    return;  // nothing changes
-  } catch (const std::exception&) {
-    return;  // nor when the dialog fails
-  }
+  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
+                                                           "*.yvwm|*.yvwm", WorldMapsDir, "");
+  if (!chosen) return;  // nothing changes
+  Pref.LastWorldMapFile = *chosen;
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();
 }
 
 void WorldPropertiesFrm::MusicBox_Click() {
-  platform::CommonDialog spare;
-  platform::CommonDialog& cd = SharedFileDialog(spare);
   QPointer<WorldPropertiesFrm> self(this);
-  try {
-    cd.CancelError = true;
-    cd.InitDir = MusicDir;
-    cd.Filter = "*.mod|*.mod";
-    cd.FileName = World.Music;
-    cd.ShowOpen();
-    // The game looks music up by name in its music folder.
-    World.Music = GetFileNamePart(cd.FileName);
-  } catch (const platform::CancelError&) {
-    return;
-  } catch (const std::exception&) {
-    return;
-  }
+  std::optional<std::string> music = ChooseMusicFile(World.Music);
+  if (!music) return;
+  World.Music = *music;
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();
 }
 

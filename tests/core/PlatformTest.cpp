@@ -604,6 +604,55 @@ TEST(ScriptedUi, AnswersFromItsQueuesAndRecordsEveryRequest) {
   EXPECT_NO_THROW(cd.ShowOpen());  // without the property a cancel raises nothing
 }
 
+TEST(ChooseFile, SetsTheDialogUpAndReturnsTheChoiceOrNothingOnCancelOnly) {
+  enum Answer { kChosen, kCancelled, kFails };
+  const struct {
+    FileDialogMode mode;
+    std::optional<std::string> preset;
+    Answer answer;
+    const char* askedName;  // the name the dialog is shown with
+    const char* nameAfter;  // the dialog's name afterwards, offered to the next one
+  } cases[] = {
+      {FileDialogMode::Open, "C:\\old.yvl", kChosen, "C:\\old.yvl", "C:\\new.yvl"},
+      {FileDialogMode::Save, kLastChosenName, kChosen, "C:\\last.yvl", "C:\\new.yvl"},
+      {FileDialogMode::Open, "", kCancelled, "", ""},
+      {FileDialogMode::Save, kLastChosenName, kCancelled, "C:\\last.yvl", "C:\\last.yvl"},
+      {FileDialogMode::Open, kLastChosenName, kFails, "C:\\last.yvl", "C:\\last.yvl"},
+  };
+  ScriptedUi restoresTheServices;
+  for (const auto& c : cases) {
+    std::vector<FileDialogRequest> asked;
+    UiServices services;
+    services.fileDialog = [&](const FileDialogRequest& request, std::string& path) {
+      asked.push_back(request);
+      if (c.answer == kFails) throw std::bad_alloc();
+      path = "C:\\new.yvl";
+      return c.answer == kChosen;
+    };
+    InstallUiServices(services);
+    CommonDialog cd;
+    cd.FileName = "C:\\last.yvl";
+    const auto choose = [&] { return ChooseFile(cd, c.mode, "*.yvl|*.yvl", "C:\\levels", c.preset); };
+    if (c.answer == kFails)
+      EXPECT_THROW(choose(), std::bad_alloc) << c.askedName;  // not taken for a cancel
+    else
+      EXPECT_EQ(choose(), c.answer == kChosen ? std::optional<std::string>("C:\\new.yvl") : std::nullopt);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].save, c.mode == FileDialogMode::Save);
+    EXPECT_EQ(asked[0].filter + "|" + asked[0].initDir + "|" + asked[0].fileName,
+              std::string("*.yvl|*.yvl|C:\\levels|") + c.askedName);
+    EXPECT_EQ(cd.FileName, c.nameAfter);
+  }
+
+  // The main window's dialog is the shared one while it exists; without it a spare.
+  CommonDialog& spare = SharedFileDialog();
+  {
+    SharedCommonDialog mainDialog;
+    EXPECT_EQ(&SharedFileDialog(), &mainDialog);
+  }
+  EXPECT_EQ(&SharedFileDialog(), &spare);
+}
+
 TEST(ScriptedUi, PutsThePreviousServicesBack) {
   {
     ScriptedUi outer;
