@@ -71,7 +71,7 @@ Form::Form(int clientWidth, int clientHeight, QWidget* parent) : QWidget(parent,
                  Qt::MSWindowsFixedSizeDialogHint);
 }
 
-Form::~Form() = default;
+Form::~Form() { ReleaseOwner(); }
 
 void Form::Load() {
   if (loaded_) return;
@@ -127,26 +127,31 @@ void Form::ShowOver(Form* owner, OwnerUse use, bool endsWait) {
     // window builds its text), and the owner must not take a command then.
     if (use != OwnerUse::LeaveEnabled) {
       ownerHeld_ = true;
-      if (use == OwnerUse::DisableWithHourglass) owner->SetMousePointer(Pointer::Hourglass);
+      if (HoldsOwnerPointer()) owner->SetMousePointer(Pointer::Hourglass);
       owner->SetFormEnabled(false);
     }
     // A dialog window with a transient parent: the window manager keeps it
     // above the owner, also when a click on the disabled owner raises it
     // (a plain top-level window would disappear behind the owner and leave
-    // the program looking frozen).
-    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    // the program looking frozen). A window that takes the hidden owner's
+    // place stays a window of its own, with its own entry in the task bar.
+    if (use != OwnerUse::HideWhileOpen) setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
   }
   Load();
   if (unloaded_) return;  // Form_Load may have unloaded the window again
+  Form* shownOver = Owner();  // still loaded: the owner's unload would have unloaded this one
+  const bool hidesOwner = shownOver && ownerUse_ == OwnerUse::HideWhileOpen;
   // The native windows are made only now, after Form_Load has placed this
   // one by its size, and before it is shown: the window manager reads the
   // transient parent when the window is mapped.
-  if (Form* owner = Owner()) {
-    owner->winId();
+  if (shownOver && !hidesOwner) {
+    shownOver->winId();
     winId();
-    windowHandle()->setTransientParent(owner->windowHandle());
+    windowHandle()->setTransientParent(shownOver->windowHandle());
   }
   show();
+  // Shown first, then the owner goes, so that the program always shows a window.
+  if (hidesOwner && ownerHeld_) shownOver->hide();
 }
 
 Form* Form::Owner() const {
@@ -155,11 +160,14 @@ Form* Form::Owner() const {
 }
 
 bool Form::HoldsOwnerInput() const { return ownerHeld_ && ownerUse_ != OwnerUse::LeaveEnabled; }
-bool Form::HoldsOwnerPointer() const { return ownerHeld_ && ownerUse_ == OwnerUse::DisableWithHourglass; }
+bool Form::HoldsOwnerPointer() const {
+  return ownerHeld_ && (ownerUse_ == OwnerUse::DisableWithHourglass || ownerUse_ == OwnerUse::HideWhileOpen);
+}
 
 void Form::ReleaseOwner() {
   if (!ownerHeld_) return;
   const bool pointer = HoldsOwnerPointer();
+  const bool hidden = ownerUse_ == OwnerUse::HideWhileOpen;
   ownerHeld_ = false;
   Form* owner = Owner();
   if (!owner) return;
@@ -172,6 +180,7 @@ void Form::ReleaseOwner() {
   }
   if (!inputHeld) owner->SetFormEnabled(true);
   if (pointer && !pointerHeld) owner->SetMousePointer(Pointer::Default);
+  if (hidden) owner->show();
 }
 
 void Form::SetFormEnabled(bool enabled) {

@@ -25,12 +25,17 @@ enum class OwnerUse {
   LeaveEnabled,          // the owner goes on taking input
   Disable,               // the owner takes no input until this window unloads
   DisableWithHourglass,  // the same, and the owner shows the hourglass meanwhile
+  // Held as DisableWithHourglass; once this window is loaded and shown the
+  // owner is hidden as well, and shown again when it is given back. For a
+  // window that takes its owner's place on the screen.
+  HideWhileOpen,
 };
 
 class Form : public QWidget {
   Q_OBJECT
  public:
   Form(int clientWidth, int clientHeight, QWidget* parent = nullptr);
+  // A window deleted without its unload still gives its owner back.
   ~Form() override;
 
   // Runs Form_Load once; Show() loads first when needed and shows the window modeless.
@@ -48,17 +53,18 @@ class Form : public QWidget {
 
   // Shows the window modeless over owner (loading it first) and keeps it
   // above owner, as a transient window of it, for as long as it is open.
-  // With OwnerUse::Disable or DisableWithHourglass the owner is held from
-  // here until ReleaseOwner. endsWait: the window's unload sets DialogDone,
-  // which ends the caller's WaitForDialog. A null owner just shows the window.
+  // With any OwnerUse but LeaveEnabled the owner is held from here until
+  // ReleaseOwner; with HideWhileOpen it is hidden once this window shows.
+  // endsWait: the window's unload sets DialogDone, which ends the caller's
+  // WaitForDialog. A null owner just shows the window.
   void ShowOver(Form* owner, OwnerUse use, bool endsWait = false);
   // The unload of this window sets DialogDone (see ShowOver).
   void EndWaitOnUnload() { endsWait_ = true; }
   // The window this one was shown over while that one is still loaded;
   // nullptr when there is none or it has unloaded.
   Form* Owner() const;
-  // Gives the owner back: enabled again and its pointer reset, where
-  // ShowOver took them and no other window shown over it still holds them.
+  // Gives the owner back: enabled again, its pointer reset and shown again,
+  // where ShowOver took them and no other window shown over it still holds them.
   // Unload runs it after Form_Unload; a window calls it itself where its
   // unload must go on with an enabled owner. Does nothing the second time,
   // or when the owner has closed.
