@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -76,7 +77,12 @@ Form::~Form() { ReleaseOwner(); }
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
+  // A close that comes meanwhile (the loads run the event pump) would unload
+  // the window under its own Form_Load; it waits for the load's end instead.
+  loading_ = true;
   Form_Load();
+  loading_ = false;
+  ClosePendingWhenFree();
 }
 
 void Form::Show() {
@@ -110,7 +116,23 @@ bool Form::Close() {
 
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();  // the window goes away through Unload, never by Qt alone
-  if (!formEnabled_) return;  // a disabled window cannot be closed by the user
+  if (unloaded_) return;
+  // A window shown over this one holds it: that one is what the user closes
+  // first, and this close is not kept for later.
+  if (HeldByOwnedWindow()) return;
+  // Busy with its own load or a hold of its own input (a save under way):
+  // the close comes when that has ended.
+  if (loading_ || !formEnabled_) {
+    closePending_ = true;
+    return;
+  }
+  Close();
+}
+
+void Form::ClosePendingWhenFree() {
+  if (!closePending_ || loading_ || !formEnabled_) return;
+  closePending_ = false;
+  if (unloaded_ || HeldByOwnedWindow()) return;
   Close();
 }
 
@@ -127,6 +149,8 @@ void Form::ShowOver(Form* owner, OwnerUse use, bool endsWait) {
     // window builds its text), and the owner must not take a command then.
     if (use != OwnerUse::LeaveEnabled) {
       ownerHeld_ = true;
+      // A close the owner kept for later is dropped: this window comes first.
+      owner->closePending_ = false;
       if (HoldsOwnerPointer()) owner->SetMousePointer(Pointer::Hourglass);
       owner->SetFormEnabled(false);
     }
@@ -164,6 +188,12 @@ bool Form::HoldsOwnerPointer() const {
   return ownerHeld_ && (ownerUse_ == OwnerUse::DisableWithHourglass || ownerUse_ == OwnerUse::HideWhileOpen);
 }
 
+bool Form::HeldByOwnedWindow() const {
+  for (const QPointer<Form>& w : owned_)
+    if (w && !w->IsUnloaded() && w->HoldsOwnerInput()) return true;
+  return false;
+}
+
 void Form::ReleaseOwner() {
   if (!ownerHeld_) return;
   const bool pointer = HoldsOwnerPointer();
@@ -191,6 +221,9 @@ void Form::SetFormEnabled(bool enabled) {
   }();
   (void)blocker;
   formEnabled_ = enabled;
+  // A close kept during a hold of the window's own comes once the code that
+  // held it has run on, back in the event loop.
+  if (enabled && closePending_) QTimer::singleShot(0, this, [this] { ClosePendingWhenFree(); });
 }
 
 bool Form::TakesInput(const QWidget* widget) {

@@ -6,6 +6,10 @@
 // ShowOver, and Dialog.h for the openers): it stays above the owner while
 // it is open, may hold the owner's input and pointer until it unloads, and
 // never outlives the owner.
+//
+// A close that comes while the window is busy with itself (its Form_Load
+// runs, or it holds its own input) is kept and acted on when that has ended;
+// a close while a window shown over it holds it is refused.
 #pragma once
 
 #include <QList>
@@ -114,7 +118,9 @@ class Form : public QWidget {
   // its controls and shows its mouse pointer (the hourglass while a dialog it
   // opened is loading). Qt's own setEnabled(false) would grey every control
   // and clear the pointer to the arrow, so the window stays enabled to Qt
-  // and its input is held back instead. The user cannot close it either.
+  // and its input is held back instead. The user's close waits: a window
+  // disabled by its own code (not by a window over it) closes once it is
+  // enabled again and control has gone back to the event loop.
   void SetFormEnabled(bool enabled);
   bool FormEnabled() const { return formEnabled_; }
   // False when the widget's window is a disabled Form.
@@ -131,9 +137,15 @@ class Form : public QWidget {
  private:
   bool HoldsOwnerInput() const;
   bool HoldsOwnerPointer() const;
+  // True while a window shown over this one holds its input.
+  bool HeldByOwnedWindow() const;
+  // Acts on a kept close once the window is neither loading nor held.
+  void ClosePendingWhenFree();
 
   bool loaded_ = false;
   bool unloaded_ = false;
+  bool loading_ = false;       // Form_Load runs
+  bool closePending_ = false;  // a close came while the window was busy
   Pointer pointer_ = Pointer::Default;
   bool formEnabled_ = true;
 
