@@ -9,6 +9,11 @@
 //   // dialog's unload sets DialogDone, which ends WaitForDialog.
 //   WaitForDialog([] { ShowDialog<NewInfoFrm>({main, OwnerUse::LeaveEnabled, true}); });
 //
+//   // A window that takes its opener's place: the opener is held with the
+//   // hourglass from before the load, hidden once the window shows, and
+//   // enabled, given the normal pointer and shown again at its unload.
+//   world.ShowOver(&main, OwnerUse::HideWhileOpen);
+//
 // The dialog stays above its owner while it is open. Its unload gives the
 // owner back after Form_Unload (a Form_Unload that must act on an enabled
 // owner calls ReleaseOwner first, then uses Owner()); an owner that unloads

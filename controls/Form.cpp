@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -71,12 +72,17 @@ Form::Form(int clientWidth, int clientHeight, QWidget* parent) : QWidget(parent,
                  Qt::MSWindowsFixedSizeDialogHint);
 }
 
-Form::~Form() = default;
+Form::~Form() { ReleaseOwner(); }
 
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
+  // A close that comes meanwhile (the loads run the event pump) would unload
+  // the window under its own Form_Load; it waits for the load's end instead.
+  loading_ = true;
   Form_Load();
+  loading_ = false;
+  ClosePendingWhenFree();
 }
 
 void Form::Show() {
@@ -110,7 +116,23 @@ bool Form::Close() {
 
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();  // the window goes away through Unload, never by Qt alone
-  if (!formEnabled_) return;  // a disabled window cannot be closed by the user
+  if (unloaded_) return;
+  // A window shown over this one holds it: that one is what the user closes
+  // first, and this close is not kept for later.
+  if (HeldByOwnedWindow()) return;
+  // Busy with its own load or a hold of its own input (a save under way):
+  // the close comes when that has ended.
+  if (loading_ || !formEnabled_) {
+    closePending_ = true;
+    return;
+  }
+  Close();
+}
+
+void Form::ClosePendingWhenFree() {
+  if (!closePending_ || loading_ || !formEnabled_) return;
+  closePending_ = false;
+  if (unloaded_ || HeldByOwnedWindow()) return;
   Close();
 }
 
@@ -127,26 +149,33 @@ void Form::ShowOver(Form* owner, OwnerUse use, bool endsWait) {
     // window builds its text), and the owner must not take a command then.
     if (use != OwnerUse::LeaveEnabled) {
       ownerHeld_ = true;
-      if (use == OwnerUse::DisableWithHourglass) owner->SetMousePointer(Pointer::Hourglass);
+      // A close the owner kept for later is dropped: this window comes first.
+      owner->closePending_ = false;
+      if (HoldsOwnerPointer()) owner->SetMousePointer(Pointer::Hourglass);
       owner->SetFormEnabled(false);
     }
     // A dialog window with a transient parent: the window manager keeps it
     // above the owner, also when a click on the disabled owner raises it
     // (a plain top-level window would disappear behind the owner and leave
-    // the program looking frozen).
-    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    // the program looking frozen). A window that takes the hidden owner's
+    // place stays a window of its own, with its own entry in the task bar.
+    if (use != OwnerUse::HideWhileOpen) setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
   }
   Load();
   if (unloaded_) return;  // Form_Load may have unloaded the window again
+  Form* shownOver = Owner();  // still loaded: the owner's unload would have unloaded this one
+  const bool hidesOwner = shownOver && ownerUse_ == OwnerUse::HideWhileOpen;
   // The native windows are made only now, after Form_Load has placed this
   // one by its size, and before it is shown: the window manager reads the
   // transient parent when the window is mapped.
-  if (Form* owner = Owner()) {
-    owner->winId();
+  if (shownOver && !hidesOwner) {
+    shownOver->winId();
     winId();
-    windowHandle()->setTransientParent(owner->windowHandle());
+    windowHandle()->setTransientParent(shownOver->windowHandle());
   }
   show();
+  // Shown first, then the owner goes, so that the program always shows a window.
+  if (hidesOwner && ownerHeld_) shownOver->hide();
 }
 
 Form* Form::Owner() const {
@@ -155,11 +184,20 @@ Form* Form::Owner() const {
 }
 
 bool Form::HoldsOwnerInput() const { return ownerHeld_ && ownerUse_ != OwnerUse::LeaveEnabled; }
-bool Form::HoldsOwnerPointer() const { return ownerHeld_ && ownerUse_ == OwnerUse::DisableWithHourglass; }
+bool Form::HoldsOwnerPointer() const {
+  return ownerHeld_ && (ownerUse_ == OwnerUse::DisableWithHourglass || ownerUse_ == OwnerUse::HideWhileOpen);
+}
+
+bool Form::HeldByOwnedWindow() const {
+  for (const QPointer<Form>& w : owned_)
+    if (w && !w->IsUnloaded() && w->HoldsOwnerInput()) return true;
+  return false;
+}
 
 void Form::ReleaseOwner() {
   if (!ownerHeld_) return;
   const bool pointer = HoldsOwnerPointer();
+  const bool hidden = ownerUse_ == OwnerUse::HideWhileOpen;
   ownerHeld_ = false;
   Form* owner = Owner();
   if (!owner) return;
@@ -172,6 +210,7 @@ void Form::ReleaseOwner() {
   }
   if (!inputHeld) owner->SetFormEnabled(true);
   if (pointer && !pointerHeld) owner->SetMousePointer(Pointer::Default);
+  if (hidden) owner->show();
 }
 
 void Form::SetFormEnabled(bool enabled) {
@@ -182,6 +221,9 @@ void Form::SetFormEnabled(bool enabled) {
   }();
   (void)blocker;
   formEnabled_ = enabled;
+  // A close kept during a hold of the window's own comes once the code that
+  // held it has run on, back in the event loop.
+  if (enabled && closePending_) QTimer::singleShot(0, this, [this] { ClosePendingWhenFree(); });
 }
 
 bool Form::TakesInput(const QWidget* widget) {

@@ -6,6 +6,10 @@
 // ShowOver, and Dialog.h for the openers): it stays above the owner while
 // it is open, may hold the owner's input and pointer until it unloads, and
 // never outlives the owner.
+//
+// A close that comes while the window is busy with itself (its Form_Load
+// runs, or it holds its own input) is kept and acted on when that has ended;
+// a close while a window shown over it holds it is refused.
 #pragma once
 
 #include <QList>
@@ -25,12 +29,17 @@ enum class OwnerUse {
   LeaveEnabled,          // the owner goes on taking input
   Disable,               // the owner takes no input until this window unloads
   DisableWithHourglass,  // the same, and the owner shows the hourglass meanwhile
+  // Held as DisableWithHourglass; once this window is loaded and shown the
+  // owner is hidden as well, and shown again when it is given back. For a
+  // window that takes its owner's place on the screen.
+  HideWhileOpen,
 };
 
 class Form : public QWidget {
   Q_OBJECT
  public:
   Form(int clientWidth, int clientHeight, QWidget* parent = nullptr);
+  // A window deleted without its unload still gives its owner back.
   ~Form() override;
 
   // Runs Form_Load once; Show() loads first when needed and shows the window modeless.
@@ -48,17 +57,18 @@ class Form : public QWidget {
 
   // Shows the window modeless over owner (loading it first) and keeps it
   // above owner, as a transient window of it, for as long as it is open.
-  // With OwnerUse::Disable or DisableWithHourglass the owner is held from
-  // here until ReleaseOwner. endsWait: the window's unload sets DialogDone,
-  // which ends the caller's WaitForDialog. A null owner just shows the window.
+  // With any OwnerUse but LeaveEnabled the owner is held from here until
+  // ReleaseOwner; with HideWhileOpen it is hidden once this window shows.
+  // endsWait: the window's unload sets DialogDone, which ends the caller's
+  // WaitForDialog. A null owner just shows the window.
   void ShowOver(Form* owner, OwnerUse use, bool endsWait = false);
   // The unload of this window sets DialogDone (see ShowOver).
   void EndWaitOnUnload() { endsWait_ = true; }
   // The window this one was shown over while that one is still loaded;
   // nullptr when there is none or it has unloaded.
   Form* Owner() const;
-  // Gives the owner back: enabled again and its pointer reset, where
-  // ShowOver took them and no other window shown over it still holds them.
+  // Gives the owner back: enabled again, its pointer reset and shown again,
+  // where ShowOver took them and no other window shown over it still holds them.
   // Unload runs it after Form_Unload; a window calls it itself where its
   // unload must go on with an enabled owner. Does nothing the second time,
   // or when the owner has closed.
@@ -108,7 +118,9 @@ class Form : public QWidget {
   // its controls and shows its mouse pointer (the hourglass while a dialog it
   // opened is loading). Qt's own setEnabled(false) would grey every control
   // and clear the pointer to the arrow, so the window stays enabled to Qt
-  // and its input is held back instead. The user cannot close it either.
+  // and its input is held back instead. The user's close waits: a window
+  // disabled by its own code (not by a window over it) closes once it is
+  // enabled again and control has gone back to the event loop.
   void SetFormEnabled(bool enabled);
   bool FormEnabled() const { return formEnabled_; }
   // False when the widget's window is a disabled Form.
@@ -125,9 +137,15 @@ class Form : public QWidget {
  private:
   bool HoldsOwnerInput() const;
   bool HoldsOwnerPointer() const;
+  // True while a window shown over this one holds its input.
+  bool HeldByOwnedWindow() const;
+  // Acts on a kept close once the window is neither loading nor held.
+  void ClosePendingWhenFree();
 
   bool loaded_ = false;
   bool unloaded_ = false;
+  bool loading_ = false;       // Form_Load runs
+  bool closePending_ = false;  // a close came while the window was busy
   Pointer pointer_ = Pointer::Default;
   bool formEnabled_ = true;
 

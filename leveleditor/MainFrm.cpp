@@ -7,7 +7,6 @@
 #include "model/YVE_Main.h"
 #include "pictures/Pictures.h"
 #include "platform/System.h"
-#include "worldeditor/WorldFrm.h"
 
 namespace yv {
 namespace {
@@ -384,9 +383,8 @@ void MainFrm::Form_Load() {
 }
 
 void MainFrm::Form_Unload() {
-  // The program ends with the main window: an open world window goes first,
-  // storing its own state and offering to save its world map.
-  if (WorldFrm* world = WorldFrm::Instance()) world->Unload();
+  // An open world window has gone already, as every window shown over this
+  // one goes first, storing its own state and offering to save its world map.
   BGTimer->SetEnabled(false);
   StorePlace(kFormMainFrm);
   Pref.SavedTile = SelectedTile;

@@ -66,7 +66,7 @@ void MainFrm::TB_ButtonClick(int index) {
       OpenZunboTextFrm();
       break;
     case 13:
-      OpenWorldFrm();
+      OpenWorldFrm(*this);
       break;
     case 15:
       OpenHelpFrm();

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 
-#include "leveleditor/MainFrm.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -34,15 +33,6 @@ std::optional<std::string> ChooseWorldMapFile(platform::FileDialogMode mode) {
                               platform::kLastChosenName);
 }
 
-// The main window back in use: enabled, the normal pointer, shown.
-void GiveBackMainFrm() {
-  MainFrm* main = MainFrm::Instance();
-  if (!main || main->IsUnloaded()) return;
-  main->SetFormEnabled(true);
-  main->SetMousePointer(controls::Pointer::Default);
-  main->show();
-}
-
 }  // namespace
 
 using namespace controls;
@@ -64,10 +54,8 @@ WorldFrm::WorldFrm() : Form(863, 634) {
   WireHandlers();
 }
 
-WorldFrm::~WorldFrm() {
-  // A world window that goes without its unload still hands the main window back.
-  if (IsLoaded()) GiveBackMainFrm();
-}
+// A world window that goes without its unload still gives its opener back (Form does).
+WorldFrm::~WorldFrm() = default;
 
 WorldFrm* WorldFrm::Instance() { return g_instance.data(); }
 
@@ -76,21 +64,16 @@ WorldFrm& WorldFrm::Create() {
   return *g_instance;
 }
 
-void OpenWorldFrm() {
+void OpenWorldFrm(Form& opener) {
   if (WorldFrm* open = WorldFrm::Instance(); open && open->IsLoaded()) {
     open->raise();
     open->activateWindow();
     return;
   }
-  QPointer<MainFrm> main = MainFrm::Instance();
-  if (main) main->SetMousePointer(Pointer::Hourglass);
-  QPointer<WorldFrm> world = &WorldFrm::Create();
-  world->Show();
-  // The load pumps events and may show boxes: the world window can have been
-  // closed meanwhile, and has then given the main window back already.
-  if (!world || !world->IsLoaded() || !main || main->IsUnloaded()) return;
-  main->SetFormEnabled(false);
-  main->hide();
+  // The opener is held from before the load, whose event pumps would let it
+  // take a command, and hidden once the world window shows; the unload gives
+  // it back after the preferences and the question about changes.
+  WorldFrm::Create().ShowOver(&opener, OwnerUse::HideWhileOpen);
 }
 
 // ---------------------------------------------------------------- layout
@@ -261,7 +244,7 @@ void WorldFrm::Form_Unload() {
   // program's end): the same steps, and nothing can call the close off.
   if (!closeAsked_) StoreStateAndAskToSave(false);
   LastEditMode = WorldEditMode;
-  GiveBackMainFrm();
+  // The opener is given back after this (enabled, its pointer reset, shown).
 }
 
 // ---------------------------------------------------------------- toolbar

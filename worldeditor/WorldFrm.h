@@ -190,9 +190,10 @@ class WorldFrm : public controls::Form {
 };
 
 // Toolbar "World Editor" of the main window: the world window loaded and
-// shown, then the main window disabled and hidden until the world window has
-// gone (its unload gives the main window back). An open world window is
+// shown over opener, which takes no input and shows the hourglass from the
+// start and is hidden once the world window shows, until the world window
+// has gone (its unload gives the opener back). An open world window is
 // brought to the front instead.
-void OpenWorldFrm();
+void OpenWorldFrm(controls::Form& opener);
 
 }  // namespace yv

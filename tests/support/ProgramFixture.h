@@ -19,8 +19,20 @@
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
+#include "worldeditor/WorldFrm.h"
+#include "worldeditor/document/YVW_Read.h"
+#include "worldeditor/document/YVW_Write.h"
 
 namespace yv::test {
+
+// The world document and the world window's remembered mode as at start.
+inline void ResetWorldWindowState() {
+  World = WorldData{};
+  WorldLoaded = NewWorldPending = WorldChanged = false;
+  WorldReadError = SelectedLinkType = SelectedWorldTile = SelectedLink = 0;
+  WorldText.clear();
+  WorldFrm::LastEditMode = 0;
+}
 
 // Unloads every loaded window, the dialogs before the main window, and lets
 // their deferred deletes run.
@@ -82,7 +94,12 @@ class ProgramTest : public ::testing::Test {
   TempTree tree;
   platform::ScriptedUi ui;
 
-  void SetUp() override { ResetProgramState(); }
+  // Every test starts from the program's start, the world document included
+  // (a world changed by an earlier test would ask to be saved at a close).
+  void SetUp() override {
+    ResetProgramState();
+    ResetWorldWindowState();
+  }
   void TearDown() override {
     UnloadAllWindows();
     Windows = WindowHooks{};

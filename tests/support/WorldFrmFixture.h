@@ -17,15 +17,6 @@ namespace yv::test {
 
 inline const std::string kWorldMapsFolder = "Program Files/Yorvane/data/levels/worldmaps/";
 
-// The world document and the world window's remembered mode as at start.
-inline void ResetWorldWindowState() {
-  World = WorldData{};
-  WorldLoaded = NewWorldPending = WorldChanged = false;
-  WorldReadError = SelectedLinkType = SelectedWorldTile = SelectedLink = 0;
-  WorldText.clear();
-  WorldFrm::LastEditMode = 0;
-}
-
 // A loaded world of width x height cells, cell (x, y) holding tile(x, y).
 template <class TileOf>
 void MakeWorld(int width, int height, TileOf tile) {
@@ -77,7 +68,6 @@ class WorldWindowTest : public ProgramTest {
 
   void SetUp() override {
     ProgramTest::SetUp();
-    ResetWorldWindowState();
     main = StartProgram();
     ASSERT_NE(main, nullptr);
   }

@@ -779,8 +779,6 @@ TEST(FormTest, DisabledWindowKeepsItsPointerAndTakesNoInput) {
   EXPECT_EQ(downs, 0);
   EXPECT_EQ(text->Text(), "");
   EXPECT_TRUE(button->Enabled());  // the controls keep their own setting
-  form->close();
-  EXPECT_FALSE(form->IsUnloaded());
 
   QPixmap figure(16, 16);
   figure.fill(Qt::red);
@@ -794,6 +792,20 @@ TEST(FormTest, DisabledWindowKeepsItsPointerAndTakesNoInput) {
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(downs, 1);
   EXPECT_EQ(form->windowHandle()->cursor().shape(), Qt::ArrowCursor);
+
+  // The user's close waits while the window holds its own input, and comes
+  // once it takes input again and control is back in the event loop.
+  form->SetFormEnabled(false);
+  form->close();
+  form->SetFormEnabled(true);
+  EXPECT_FALSE(form->IsUnloaded());
+  QPointer<Form> closing = form.release();  // its unload deletes it
+  for (int i = 0; i < 3 && closing; ++i) {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_TRUE(closing.isNull());
+  delete closing.data();
 }
 
 }  // namespace

@@ -54,24 +54,37 @@ TEST(DialogLifeCycle, TheOwnerIsGivenBackWhateverClosesTheDialog) {
   for (const Case c :
        {Case{"button", OwnerUse::DisableWithHourglass, false}, Case{"close box", OwnerUse::DisableWithHourglass, false},
         Case{"close box, owner left enabled", OwnerUse::LeaveEnabled, false},
-        Case{"owner unloads first", OwnerUse::Disable, true}}) {
+        Case{"owner unloads first", OwnerUse::Disable, true},
+        Case{"button, owner hidden", OwnerUse::HideWhileOpen, false},
+        Case{"deleted without its unload", OwnerUse::HideWhileOpen, false},
+        Case{"owner unloads first, owner hidden", OwnerUse::HideWhileOpen, true}}) {
     g_unloads.clear();
     Owner* owner = new Owner();
     owner->Show();
     Dialog* d = ShowDialog<Dialog>({owner, c.use});
     ASSERT_NE(d, nullptr) << c.way;
-    EXPECT_TRUE(KeptAbove(d, owner)) << c.way;
+    // A window that takes the owner's place is a window of its own.
+    const bool hides = c.use == OwnerUse::HideWhileOpen;
+    EXPECT_EQ(KeptAbove(d, owner), !hides) << c.way;
+    EXPECT_TRUE(d->isVisible() && owner->isVisible() != hides) << c.way;
     EXPECT_EQ(owner->FormEnabled(), c.use == OwnerUse::LeaveEnabled) << c.way;
-    EXPECT_EQ(owner->MousePointer() == Pointer::Hourglass, c.use == OwnerUse::DisableWithHourglass) << c.way;
+    EXPECT_EQ(owner->MousePointer() == Pointer::Hourglass, c.use == OwnerUse::DisableWithHourglass || hides) << c.way;
     if (c.ownerFirst) {
       owner->Unload();
       // The dialog goes first, and leaves the owner that is closing alone.
       EXPECT_EQ(g_unloads, (std::vector<std::string>{"dialog", "owner"})) << c.way;
       EXPECT_FALSE(owner->FormEnabled()) << c.way;
     } else {
-      std::string(c.way) == "button" ? d->Unload() : (void)d->close();
-      EXPECT_EQ(g_unloads, std::vector<std::string>{"dialog"}) << c.way;
-      EXPECT_TRUE(owner->FormEnabled()) << c.way;
+      if (c.use != OwnerUse::LeaveEnabled) owner->close();  // refused while held, and not kept for later
+      const std::string way = c.way;
+      const bool deleted = way.starts_with("deleted");
+      if (deleted)
+        delete d;
+      else
+        way.starts_with("button") ? d->Unload() : (void)d->close();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(g_unloads, deleted ? std::vector<std::string>{} : std::vector<std::string>{"dialog"}) << c.way;
+      EXPECT_TRUE(owner->FormEnabled() && owner->isVisible()) << c.way;
       EXPECT_EQ(owner->MousePointer(), Pointer::Default) << c.way;
       owner->Unload();
     }

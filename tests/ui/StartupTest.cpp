@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 
 #include "leveleditor/MainFrm.h"
 #include "leveleditor/Windows.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
+#include "platform/System.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
@@ -91,4 +95,48 @@ TEST(Startup, NeverPlacedMainWindowIsCentred) {
   Settle();
   EXPECT_GE(tree.Read("Editor/YV_Editor.Preferences").size(), 424u);
   Windows = WindowHooks{};
+}
+
+// A close that comes while the main window's load reads the last level (here
+// through the reader's event pump, which runs every time) is kept until the
+// load has ended, and then ends the program as any close does: the window
+// stores what the load restored.
+TEST(Startup, ACloseDuringTheLoadEndsTheProgramOnceTheLoadHasEnded) {
+  namespace fs = std::filesystem;
+  const fs::path sample = fs::path(YV_SOURCE_DIR) / "sample";
+  struct Case {
+    const char* way;
+    bool posted;
+  };
+  for (const Case c : {Case{"posted close event", true}, Case{"close()", false}}) {
+    test::TempTree tree;
+    platform::ScriptedUi ui;
+    fs::copy(sample / "Program Files", tree.Host("Program Files"), fs::copy_options::recursive);
+    const PreferenceRecord saved = DecodePreferences(test::ReadHostFile(sample / "YV_Editor.Preferences"));
+    ASSERT_NE(saved.SavedTile, 0);
+    tree.Write("Editor/YV_Editor.Preferences", EncodePreferences(saved));
+    platform::EventPump previous = platform::InstallEventPump({[] { QCoreApplication::processEvents(); }, {}});
+    bool closedInLoad = false;
+    QTimer::singleShot(0, [&] {
+      MainFrm* frm = MainFrm::Instance();
+      if (!frm) return;
+      closedInLoad = !LevelLoaded;
+      if (c.posted)
+        QCoreApplication::postEvent(frm, new QCloseEvent);
+      else
+        frm->close();
+    });
+    test::ResetProgramState();
+    InstallWindowHooks();
+    Main();
+    platform::InstallEventPump(std::move(previous));
+    EXPECT_TRUE(closedInLoad) << c.way;
+    EXPECT_TRUE(LevelLoaded) << c.way;
+    EXPECT_FALSE(MainWindowAlive()) << c.way;
+    if (MainWindowAlive()) MainFrm::Instance()->Unload();
+    Settle();
+    EXPECT_EQ(MainFrm::Instance(), nullptr) << c.way;
+    EXPECT_EQ(DecodePreferences(tree.Read("Editor/YV_Editor.Preferences")).SavedTile, saved.SavedTile) << c.way;
+    Windows = WindowHooks{};
+  }
 }

@@ -3,6 +3,7 @@
 // and create.
 #include <QElapsedTimer>
 
+#include "leveleditor/VarsFrm.h"
 #include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/WorldPropertiesFrm.h"
 
@@ -54,9 +55,9 @@ TEST_F(WorldWindow, LoadPaths) {
     Pref.SavedWorldMode = c.mode, Pref.SavedWorldScrollX = c.x, Pref.SavedWorldScrollY = c.y;
     ResetWorldData();
     ui.msgCalls.clear();
-    bool mainInUseAtBox = false;  // the world window is shown before the main window goes
+    bool mainShownAtBox = false;  // the world window is shown before the main window goes
     ui.onMsgBox = [&](const platform::MsgBoxCall&) {
-      mainInUseAtBox = main->isVisible() && main->FormEnabled() && WorldFrm::Instance()->isVisible();
+      mainShownAtBox = main->isVisible() && WorldFrm::Instance()->isVisible();
     };
     ASSERT_NE(OpenWorldWindow(), nullptr);
     const bool drawn = c.file == path;
@@ -65,7 +66,7 @@ TEST_F(WorldWindow, LoadPaths) {
     EXPECT_EQ(frm->FileNameBox->Caption(), drawn ? path : "");
     EXPECT_EQ(Cell(0, 0)->Picture().isNull(), !drawn);
     EXPECT_EQ(ui.msgCalls.size(), c.file == gone ? 1u : 0u);
-    EXPECT_EQ(mainInUseAtBox, c.file == gone);
+    EXPECT_EQ(mainShownAtBox, c.file == gone);
     EXPECT_TRUE(!frm->Updating && SelectedLink == -1);
     frm->Close();
     test::Settle();
@@ -74,6 +75,42 @@ TEST_F(WorldWindow, LoadPaths) {
   ui.onMsgBox = [](const platform::MsgBoxCall&) { WorldFrm::Instance()->close(); };
   OpenWorldWindow();
   EXPECT_TRUE(frm->IsUnloaded() && MainGivenBack());
+}
+
+// From the click until the world window has gone, the main window takes no
+// input: what the user does on it while the world window loads (here while the
+// load's box is up) is refused, and it is first enabled again by the close.
+TEST_F(WorldWindow, TheMainWindowTakesNoInputWhileTheWorldWindowIsOpen) {
+  struct Case {
+    const char* input;
+    std::function<void()> deliver;
+  };
+  const Case cases[] = {
+      {"Variables", [&] { test::Mouse::Click(main->TB->ButtonWidget(10)); }},
+      {"file name", [&] { test::Mouse::Click(main->FileNameBox); }},
+      {"close box", [&] { main->close(); }},
+  };
+  Pref.LastWorldMapFile = WorldMapsDir + "\\gone.yvwm";  // the load shows its box
+  for (const Case& c : cases) {
+    bool heldAtBox = false;
+    ui.onMsgBox = [&](const platform::MsgBoxCall&) {
+      heldAtBox = main->isVisible() && !main->FormEnabled() && main->MousePointer() == controls::Pointer::Hourglass &&
+                  WorldFrm::Instance()->isVisible();
+      c.deliver();
+    };
+    ASSERT_NE(OpenWorldWindow(), nullptr) << c.input;
+    ui.onMsgBox = nullptr;
+    EXPECT_TRUE(heldAtBox) << c.input;
+    EXPECT_TRUE(VarsFrm::Instance() == nullptr && ui.fileCalls.empty() && !main->IsUnloaded()) << c.input;
+    EXPECT_TRUE(frm->IsLoaded() && !main->isVisible() && !main->FormEnabled()) << c.input;
+    // The world window's own dialog gives back the world window, not the main one.
+    frm->WTB_ButtonClick(8);
+    WorldPropertiesFrm::Instance()->close();
+    EXPECT_TRUE(frm->FormEnabled() && !main->FormEnabled()) << c.input;
+    frm->Close();
+    EXPECT_TRUE(MainGivenBack()) << c.input;
+    test::Settle();
+  }
 }
 
 TEST_F(WorldWindow, ClosePaths) {
