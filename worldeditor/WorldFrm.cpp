@@ -42,6 +42,7 @@ using platform::kQuestionYesNoCancel;
 using platform::kYes;
 
 int16_t WorldFrm::LastEditMode = 0;
+bool WorldFrm::readErrorShown_ = false;
 
 WorldFrm::WorldFrm() : Form(863, 634) {
   SetFaceColor(QColor(192, 192, 192));
@@ -196,6 +197,7 @@ void WorldFrm::Form_Load() {
   EditFavorites = 0;
   FileNameBox->SetCaption("");
   if (!Trim(Pref.LastWorldMapFile).empty()) {
+    readErrorShown_ = false;
     ReadWorldFile(Pref.LastWorldMapFile);
     WorldEditMode = Pref.SavedWorldMode;
     // Each change of value redraws at once, possibly with the saved mode
@@ -312,6 +314,7 @@ void WorldFrm::SaveWorldAsCommand() {
 void WorldFrm::OpenWorldDialog() {
   std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Open);
   if (!chosen) return;  // Cancel ends the command without a message
+  readErrorShown_ = false;
   ReadWorldFile(*chosen);
   if (WorldLoaded) Pref.LastWorldMapFile = *chosen;
   UpdateWorld();

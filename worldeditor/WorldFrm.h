@@ -196,6 +196,8 @@ class WorldFrm : public controls::Form {
 
   controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
   bool closeAsked_ = false;                      // the user's close has stored and asked already
+  // The error box of the last read has been shown (by this window or one before it).
+  static bool readErrorShown_;
 };
 
 // Toolbar "World Editor" of the main window: the world window loaded and

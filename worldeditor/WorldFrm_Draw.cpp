@@ -45,7 +45,11 @@ void WorldFrm::UpdateWorld() {
   }
 
   if (WorldReadError > 0) {
-    ShowMsgBox("Error # " + FormatInt(WorldReadError), platform::kCriticalOk, "World Read Error");
+    if (!readErrorShown_) {
+      // Told once per read, not at every redraw until the next one.
+      readErrorShown_ = true;
+      ShowMsgBox("Error # " + FormatInt(WorldReadError), platform::kCriticalOk, "World Read Error");
+    }
     return;
   }
   if (!WorldLoaded) return;
