@@ -351,10 +351,18 @@ void WorldFrm::ClearWorldView() {
   for (ImageBox* cell : Img) cell->SetPicture(blank);
   overlay_->Clear();
   overlay_->Done();
+  // Nothing of the world that is gone stays in view.
+  for (ImageBox* marker : DotImg) marker->SetVisible(false);
+  for (ImageBox* marker : TeleportImg) marker->SetVisible(false);
+  ZunboImg->SetVisible(false);
+  ClearLinkList();
   WorldEditMode = 0;
   ModeOption[0]->SetValue(true);
   MapXScroll->SetValue(0);
   MapYScroll->SetValue(0);
+  // The next drawn world gives the scroll bars its own range.
+  MapXScroll->SetMax(0);
+  MapYScroll->SetMax(0);
 }
 
 // ---------------------------------------------------------------- scroll bars

@@ -193,6 +193,11 @@ class WorldFrm : public controls::Form {
   // Saves under the world's file name, or through the "Save Map As" dialog
   // while it has none. True when the file was written.
   bool SaveWorld();
+  // Shows the panel of the current mode, and only that one, filled: the
+  // link list from the world when it is drawn, else empty.
+  void ShowModePanel(bool worldDrawn);
+  // The link list with no row and no read-out, for a view without a world.
+  void ClearLinkList();
 
   controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
   bool closeAsked_ = false;                      // the user's close has stored and asked already

@@ -63,6 +63,8 @@ TEST_F(WorldWindow, LoadPaths) {
     ASSERT_NE(OpenWorldWindow(), nullptr);
     const bool drawn = c.file == path;
     EXPECT_TRUE(frm->ModeOption[c.wantMode]->Value() && frm->WorldEditMode == c.wantMode) << c.mode;
+    // With or without a world, only the mode's own panel shows.
+    EXPECT_TRUE(frm->TilesFrame->Visible() == (c.wantMode <= 1) && frm->LinkFrame->Visible() == (c.wantMode == 2));
     EXPECT_EQ(frm->MapXScroll->Value() * 100 + frm->MapYScroll->Value(), c.wantX * 100 + c.wantY) << c.x;
     EXPECT_EQ(frm->FileNameBox->Caption(), drawn ? path : "");
     EXPECT_EQ(Cell(0, 0)->Picture().isNull(), !drawn);
