@@ -174,7 +174,7 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
   ui.msgAnswers = {platform::kYes};
   ui.fileAnswers = {fresh};
   click(10);
-  EXPECT_TRUE(frm->IsUnloaded() && MainGivenBack());
+  EXPECT_TRUE((!WorldFrm::Instance() || WorldFrm::Instance()->IsUnloaded()) && MainGivenBack());
   EXPECT_EQ(ReadWorld("fresh.yvwm"), WorldText);
   test::Settle();
   ASSERT_NE(OpenWorldWindow(), nullptr);
