@@ -143,9 +143,13 @@ void MainFrm::SaveLevelDialog() {
   QPointer<MainFrm> self(this);
   std::optional<std::string> chosen = ChooseLevelFile(CD, platform::FileDialogMode::Save);
   if (!chosen) return;
+  // The write goes to the chosen name, which stays the level's only once the
+  // file holds the level: a level never names a file it could not write.
+  const std::string previousPath = Pref.LastLevelFile;
   Pref.LastLevelFile = *chosen;
   SetMousePointer(controls::Pointer::Hourglass);
   const SaveResult saved = WriteLevelHoldingInput();
+  if (!saved.Done()) Pref.LastLevelFile = previousPath;
   if (!self) return;
   SetMousePointer(controls::Pointer::Default);
   platform::DoEvents();

@@ -42,6 +42,7 @@ using platform::kQuestionYesNoCancel;
 using platform::kYes;
 
 int16_t WorldFrm::LastEditMode = 0;
+bool WorldFrm::readErrorShown_ = false;
 
 WorldFrm::WorldFrm() : Form(863, 634) {
   SetFaceColor(QColor(192, 192, 192));
@@ -196,6 +197,7 @@ void WorldFrm::Form_Load() {
   EditFavorites = 0;
   FileNameBox->SetCaption("");
   if (!Trim(Pref.LastWorldMapFile).empty()) {
+    readErrorShown_ = false;
     ReadWorldFile(Pref.LastWorldMapFile);
     WorldEditMode = Pref.SavedWorldMode;
     // Each change of value redraws at once, possibly with the saved mode
@@ -225,13 +227,25 @@ bool WorldFrm::StoreStateAndAskToSave(bool mayCancel) {
   Pref.SavedWorldScrollX = static_cast<int16_t>(MapXScroll->Value());
   Pref.SavedWorldScrollY = static_cast<int16_t>(MapYScroll->Value());
   SavePreferences();
+  return AskToSaveChanges(mayCancel);
+}
+
+bool WorldFrm::AskToSaveChanges(bool mayCancel) {
   if (!WorldChanged) return true;
   const int answer = ShowMsgBox("Save World Map Changes?", kQuestionYesNoCancel, "World Map Changed");
   if (answer == kCancel) return !mayCancel;
   if (answer != kYes || !WorldLoaded) return true;  // a world that is not loaded is never written
-  // A save that fails keeps the window, and with it the changes, open.
-  const bool saved = SaveWorldFile(Pref.LastWorldMapFile);
-  return saved || !mayCancel;
+  // A save that is not done keeps the world, and the window, as they are.
+  return SaveWorld() || !mayCancel;
+}
+
+bool WorldFrm::MayReplaceWorld() { return AskToSaveChanges(true) && !IsUnloaded(); }
+
+bool WorldFrm::SaveWorld() {
+  // A world without a file name must not be lost, nor written over another
+  // world's file: it is named first.
+  if (Trim(Pref.LastWorldMapFile).empty()) return BuildWorldText() && SaveWorldAsDialog();
+  return SaveWorldFile(Pref.LastWorldMapFile);
 }
 
 bool WorldFrm::Form_QueryUnload() {
@@ -255,6 +269,7 @@ void WorldFrm::WTB_ButtonClick(int index) {
       CreateNewWorld();
       break;
     case 3:
+      if (!MayReplaceWorld()) break;
       ClearWorldView();
       OpenWorldDialog();
       UpdateWorld();
@@ -277,6 +292,7 @@ void WorldFrm::WTB_ButtonClick(int index) {
 }
 
 void WorldFrm::FileNameBox_Click() {
+  if (!MayReplaceWorld()) return;
   ClearWorldView();
   OpenWorldDialog();
 }
@@ -287,7 +303,7 @@ void WorldFrm::FileNameBox_Click() {
 // holds defaults or a part of a file: it never replaces a file.
 void WorldFrm::SaveWorldCommand() {
   if (!WorldLoaded) return;
-  SaveWorldFile(Pref.LastWorldMapFile);
+  SaveWorld();
 }
 
 void WorldFrm::SaveWorldAsCommand() {
@@ -298,23 +314,32 @@ void WorldFrm::SaveWorldAsCommand() {
 void WorldFrm::OpenWorldDialog() {
   std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Open);
   if (!chosen) return;  // Cancel ends the command without a message
+  readErrorShown_ = false;
   ReadWorldFile(*chosen);
   if (WorldLoaded) Pref.LastWorldMapFile = *chosen;
   UpdateWorld();
 }
 
-void WorldFrm::SaveWorldAsDialog() {
-  if (!WorldLoaded) return;
+bool WorldFrm::SaveWorldAsDialog() {
+  if (!WorldLoaded) return false;
   std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Save);
-  if (!chosen) return;
+  if (!chosen) return false;
+  // A file that could not be written does not become the world's name: the
+  // next opening would not find it. (A blank name would write nothing.)
+  if (Trim(*chosen).empty() || !WriteWorldFile(*chosen)) return false;  // the writer's box tells why
   Pref.LastWorldMapFile = *chosen;
-  WriteWorldFile(Pref.LastWorldMapFile);  // reports its own failure
+  return true;
 }
 
 void WorldFrm::CreateNewWorld() {
+  if (!MayReplaceWorld()) return;
   if (ShowMsgBox("Do you wish to create a new world?", kQuestionYesNo, "Yorvane New World Creation") != kYes) return;
   // An earlier failed read must not keep the new world from being drawn.
   WorldReadError = 0;
+  // The new world has no file yet: a save names one rather than write over
+  // the file of the world shown before.
+  Pref.LastWorldMapFile.clear();
+  FileNameBox->SetCaption("");
   ClearWorldView();
   NewWorldPending = true;
   OpenWorldPropertiesFrm();  // its close gives the new world its map and redraws
@@ -326,10 +351,18 @@ void WorldFrm::ClearWorldView() {
   for (ImageBox* cell : Img) cell->SetPicture(blank);
   overlay_->Clear();
   overlay_->Done();
+  // Nothing of the world that is gone stays in view.
+  for (ImageBox* marker : DotImg) marker->SetVisible(false);
+  for (ImageBox* marker : TeleportImg) marker->SetVisible(false);
+  ZunboImg->SetVisible(false);
+  ClearLinkList();
   WorldEditMode = 0;
   ModeOption[0]->SetValue(true);
   MapXScroll->SetValue(0);
   MapYScroll->SetValue(0);
+  // The next drawn world gives the scroll bars its own range.
+  MapXScroll->SetMax(0);
+  MapYScroll->SetMax(0);
 }
 
 // ---------------------------------------------------------------- scroll bars

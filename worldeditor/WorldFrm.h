@@ -145,7 +145,8 @@ class WorldFrm : public controls::Form {
   // ---------------------------------------------------------------- private methods
   // (public so that the tests can drive them directly)
   void OpenWorldDialog();
-  void SaveWorldAsDialog();
+  // True when the chosen file was written; only then is its name the world's.
+  bool SaveWorldAsDialog();
   void SaveWorldCommand();    // toolbar "Save World Map"
   void SaveWorldAsCommand();  // toolbar "Save Map As"
   void CreateNewWorld();
@@ -180,13 +181,28 @@ class WorldFrm : public controls::Form {
   void PaintCell(int x, int y);
   void PressLinkCell(int x, int y, int button);
   // The close's own steps: the window's state into the preferences and the
-  // file written, then the question about a changed world map. False when
-  // the close is to be called off (Cancel, or a save that failed); a close
-  // that cannot be called off takes Cancel as No.
+  // file written, then AskToSaveChanges.
   bool StoreStateAndAskToSave(bool mayCancel);
+  // "Save World Map Changes?" when the world has unsaved changes, and the
+  // save on Yes. False when the caller is to stop with the world as it is
+  // (Cancel, a save that failed, a file name dialog cancelled); a caller that
+  // cannot stop takes each of those as No.
+  bool AskToSaveChanges(bool mayCancel);
+  // AskToSaveChanges before a command that replaces the world in memory.
+  bool MayReplaceWorld();
+  // Saves under the world's file name, or through the "Save Map As" dialog
+  // while it has none. True when the file was written.
+  bool SaveWorld();
+  // Shows the panel of the current mode, and only that one, filled: the
+  // link list from the world when it is drawn, else empty.
+  void ShowModePanel(bool worldDrawn);
+  // The link list with no row and no read-out, for a view without a world.
+  void ClearLinkList();
 
   controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
   bool closeAsked_ = false;                      // the user's close has stored and asked already
+  // The error box of the last read has been shown (by this window or one before it).
+  static bool readErrorShown_;
 };
 
 // Toolbar "World Editor" of the main window: the world window loaded and

@@ -44,15 +44,21 @@ void WorldFrm::UpdateWorld() {
     if (IsUnloaded()) return;
   }
 
-  if (WorldReadError > 0) {
-    ShowMsgBox("Error # " + FormatInt(WorldReadError), platform::kCriticalOk, "World Read Error");
-    return;
-  }
-  if (!WorldLoaded) return;
-  if (World.Width < 18 || World.Height < 15) {
-    ShowMsgBox(
-        "World Map Size Error!" + CrLf + "Width = " + FormatInt(World.Width) + ", Height = " + FormatInt(World.Height),
-        platform::kCriticalOk, "World Map Error");
+  const bool readFailed = WorldReadError > 0;
+  const bool tooSmall = !readFailed && WorldLoaded && (World.Width < 18 || World.Height < 15);
+  if (readFailed || !WorldLoaded || tooSmall) {
+    // No world is drawn, but the mode's own panel shows (the two share one
+    // place), without the links of a world that is not drawn.
+    ShowModePanel(false);
+    if (readFailed && !readErrorShown_) {
+      // Told once per read, not at every redraw until the next one.
+      readErrorShown_ = true;
+      ShowMsgBox("Error # " + FormatInt(WorldReadError), platform::kCriticalOk, "World Read Error");
+    } else if (tooSmall) {
+      ShowMsgBox("World Map Size Error!" + CrLf + "Width = " + FormatInt(World.Width) +
+                     ", Height = " + FormatInt(World.Height),
+                 platform::kCriticalOk, "World Map Error");
+    }
     return;
   }
 
@@ -66,6 +72,12 @@ void WorldFrm::UpdateWorld() {
   ViewBottom = static_cast<int16_t>(ViewTop + 14);
 
   // The link markers of modes 2 to 4 are drawn once, by DrawWorldMap below.
+  ShowModePanel(true);
+  FavCheck->SetValue(EditFavorites);  // its handler ignores this: Updating is set
+  DrawWorldMap();
+}
+
+void WorldFrm::ShowModePanel(bool worldDrawn) {
   switch (WorldEditMode) {
     case 0:
     case 1:
@@ -78,7 +90,10 @@ void WorldFrm::UpdateWorld() {
       TilesFrame->SetVisible(false);
       LinkFrame->SetVisible(true);
       FavCheck->SetEnabled(false);
-      UpdateLinkList();
+      if (worldDrawn)
+        UpdateLinkList();
+      else
+        ClearLinkList();
       break;
     case 3:
     case 4:
@@ -87,10 +102,8 @@ void WorldFrm::UpdateWorld() {
       FavCheck->SetEnabled(false);
       break;
     default:
-      break;
+      break;  // a mode not yet checked (the load's first redraws) changes and fills nothing
   }
-  FavCheck->SetValue(EditFavorites);  // its handler ignores this: Updating is set
-  DrawWorldMap();
 }
 
 void WorldFrm::DrawWorldMap() {

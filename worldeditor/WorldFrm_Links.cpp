@@ -125,6 +125,18 @@ void WorldFrm::UpdateLinkList() {
   }
 }
 
+void WorldFrm::ClearLinkList() {
+  LinkScroll->SetValue(0);
+  LinkScroll->SetMax(0);
+  LinkScroll->SetEnabled(false);
+  for (int i = 0; i < kLinkRows; ++i) {
+    LinkIndImg[i]->SetVisible(false);
+    LinkNumBox[i]->SetVisible(false);
+    LinkTypeBox[i]->SetVisible(false);
+  }
+  for (Label* box : {LinkNameBox, LinkXBox, LinkYBox, LinkDXBox, LinkDYBox}) box->SetCaption("");
+}
+
 void WorldFrm::OpenLinkEditor() { OpenLinkForm(); }
 
 void WorldFrm::LinkScroll_Change() {

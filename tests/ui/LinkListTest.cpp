@@ -115,6 +115,10 @@ TEST_F(LinkList, MarkAndReadOutsShowTheSelectedLinkWhileItIsInView) {
 
 TEST_F(LinkList, RowClicksOpenTheEditorOnTheRowsLink) {
   MakeLinks(40);
+  // The editor's close redraws the window: a drawn world in the link mode.
+  World.Width = 18, World.Height = 15;
+  ResetWorldTiles();
+  frm->WorldEditMode = 2;
   frm->UpdateLinkList();
   frm->LinkScroll->SetValue(24);  // its change fills the list
   const struct {

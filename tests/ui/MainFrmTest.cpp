@@ -580,6 +580,9 @@ TEST_F(MainWindow, SaveAsWritesTheChosenFileAndCancelChangesNothing) {
   frm->TB_ButtonClick(8);
   ASSERT_EQ(ui.msgCalls.size(), 1u);
   EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!\r\nThe folder does not exist.");
+  frm->UpdateDisplay();  // a file that could not be written does not become the level's
+  EXPECT_EQ(Pref.LastLevelFile + "|" + frm->FileNameBox->Caption(),
+            "C:\\sets\\y\\other.yvl|C:\\sets\\y\\other.yvl   [Level Width = 120]");
 }
 
 TEST_F(MainWindow, AFailedOpenChangesNothing) {

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 
 #include "leveleditor/VarsFrm.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/WorldPropertiesFrm.h"
 
@@ -62,6 +63,8 @@ TEST_F(WorldWindow, LoadPaths) {
     ASSERT_NE(OpenWorldWindow(), nullptr);
     const bool drawn = c.file == path;
     EXPECT_TRUE(frm->ModeOption[c.wantMode]->Value() && frm->WorldEditMode == c.wantMode) << c.mode;
+    // With or without a world, only the mode's own panel shows.
+    EXPECT_TRUE(frm->TilesFrame->Visible() == (c.wantMode <= 1) && frm->LinkFrame->Visible() == (c.wantMode == 2));
     EXPECT_EQ(frm->MapXScroll->Value() * 100 + frm->MapYScroll->Value(), c.wantX * 100 + c.wantY) << c.x;
     EXPECT_EQ(frm->FileNameBox->Caption(), drawn ? path : "");
     EXPECT_EQ(Cell(0, 0)->Picture().isNull(), !drawn);
@@ -118,11 +121,15 @@ TEST_F(WorldWindow, ClosePaths) {
     bool changed, loaded;
     int answer;  // 0: no question
     bool closes, written, failing;
+    bool unnamed = false;          // no file name: Yes runs the name dialog
+    const char* chosen = nullptr;  // ... which is cancelled without one
   };
   for (const Case& c :
        {Case{false, true, 0, true, false, false}, Case{true, true, platform::kYes, true, true, false},
         Case{true, true, platform::kNo, true, false, false}, Case{true, true, platform::kCancel, false, false, false},
-        Case{true, false, platform::kYes, true, false, false}, Case{true, true, platform::kYes, false, false, true}}) {
+        Case{true, false, platform::kYes, true, false, false}, Case{true, true, platform::kYes, false, false, true},
+        Case{true, true, platform::kYes, false, false, false, true},
+        Case{true, true, platform::kYes, true, false, false, true, "n.yvwm"}}) {
     test::MakeWorld(20, 16);
     Pref.LastWorldMapFile = WriteWorld("c.yvwm");
     const std::string before = ReadWorld("c.yvwm");
@@ -130,6 +137,8 @@ TEST_F(WorldWindow, ClosePaths) {
     Cell(1, 1)->MouseDown(1, 0, 0, 0);  // the start moves
     WorldChanged = c.changed, WorldLoaded = c.loaded;
     if (c.failing) Pref.LastWorldMapFile = WorldMapsDir + "\\gone\\c.yvwm";  // a save that fails
+    if (c.unnamed) Pref.LastWorldMapFile.clear();
+    if (c.chosen) ui.fileAnswers = {WorldMapsDir + "\\" + c.chosen};
     ui.msgCalls.clear();
     int16_t modeAtQuestion = -1;  // the preferences are written first
     ui.onMsgBox = [&](const platform::MsgBoxCall&) { modeAtQuestion = WrittenPrefs().SavedWorldMode; };
@@ -143,12 +152,16 @@ TEST_F(WorldWindow, ClosePaths) {
     }
     EXPECT_EQ(ReadWorld("c.yvwm") != before, c.written) << c.answer;
     EXPECT_EQ(MainGivenBack(), c.closes) << c.answer;
+    EXPECT_TRUE(!c.chosen || ReadWorld(c.chosen) == WorldText);
+    EXPECT_EQ(ui.fileCalls.size(), c.unnamed ? 1u : 0u);
     if (!c.closes) {
       EXPECT_TRUE(World.StartX == 1 && WorldChanged);  // the world as it was
       const size_t boxes = ui.msgCalls.size();
+      if (c.unnamed) ui.msgAnswers = {platform::kYes};  // and a name dialog cancelled then counts as No
       frm->Unload();  // the program's end asks again, and Cancel cannot keep the window
       EXPECT_TRUE(ui.msgCalls.size() == boxes + 1 && MainGivenBack());
     }
+    ui.fileCalls.clear();
     test::Settle();
   }
 }
@@ -181,6 +194,21 @@ TEST_F(WorldWindow, OpenCancelledOpenSaveAndSaveAs) {
   EXPECT_EQ(frm->FileNameBox->Caption(), second);
   frm->WTB_ButtonClick(6);  // cancelled
   EXPECT_EQ(Pref.LastWorldMapFile, WorldMapsDir + "\\plain");
+  // The name is the world's once its file is written, if only with the warning.
+  const std::string named = WorldMapsDir + "\\m.yvwm";
+  for (bool written : {false, true}) {
+    platform::MemoryFileSystem memory;
+    memory.failWrites = !written, memory.warnWrites = written;
+    platform::FileSystem* real = platform::FileSystem::Install(&memory);
+    ui.fileAnswers = {named};
+    frm->WTB_ButtonClick(6);
+    platform::FileSystem::Install(real);
+    frm->UpdateWorld();
+    const std::string name = written ? named : WorldMapsDir + "\\plain";
+    EXPECT_EQ(frm->FileNameBox->Caption() + "|" + Pref.LastWorldMapFile, name + "|" + name);
+    EXPECT_EQ(ui.msgCalls.size(), 1u);  // the failure, or the warning
+    ui.msgCalls.clear();
+  }
 
   // Cancelled open: the blank map, mode 0, the old name shown, the world gone.
   frm->ModeOption[2]->SetValue(true);
@@ -188,7 +216,7 @@ TEST_F(WorldWindow, OpenCancelledOpenSaveAndSaveAs) {
   frm->FileNameBox->Click();
   EXPECT_TRUE(!WorldLoaded && World.Width == 18 && frm->WorldEditMode == 0 && frm->MapXScroll->Value() == 0);
   EXPECT_EQ(Shown(Cell(5, 5)), Shown(frm->BlankImg));
-  EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, WorldMapsDir + "\\plain" + WorldMapsDir + "\\plain");
+  EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, named + named);
   // Without a loaded world neither save builds, asks or writes anything.
   WorldChanged = true;
   const size_t dialogs = ui.fileCalls.size();
@@ -205,24 +233,35 @@ TEST_F(WorldWindow, CreateNewWorldAfterAFailedRead) {
   OpenWorldWindow()->ModeOption[4]->SetValue(true);
   ASSERT_GT(WorldReadError, 0);
   ui.msgCalls.clear();
-  ui.msgAnswers = {platform::kNo, platform::kYes};
+  // Unsaved work is asked about first, and its Cancel ends the command.
+  WorldChanged = true;
+  ui.msgAnswers = {platform::kCancel, platform::kNo, platform::kNo, platform::kNo, platform::kYes};
+  frm->WTB_ButtonClick(1);
   frm->WTB_ButtonClick(1);
   EXPECT_FALSE(NewWorldPending);
-  ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title,
+  ASSERT_EQ(ui.msgCalls.size(), 3u);
+  EXPECT_EQ(ui.msgCalls[0].text + ui.msgCalls[1].text, "Save World Map Changes?Save World Map Changes?");
+  EXPECT_EQ(ui.msgCalls[2].text + "|" + ui.msgCalls[2].title,
             "Do you wish to create a new world?|Yorvane New World Creation");
-  EXPECT_EQ(ui.msgCalls[0].style, platform::kQuestionYesNo);
+  EXPECT_EQ(ui.msgCalls[2].style, platform::kQuestionYesNo);
   frm->WTB_ButtonClick(1);
   EXPECT_TRUE(NewWorldPending && WorldReadError == 0 && frm->WorldEditMode == 0);
+  EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, "");  // the new world has no file yet
   // The properties dialog over the disabled window; its close gives the
   // new world its map, drawn without a read error box.
   ASSERT_NE(WorldPropertiesFrm::Instance(), nullptr);
   EXPECT_FALSE(frm->FormEnabled());
   WorldPropertiesFrm::Instance()->OKCmd_Click();
-  EXPECT_TRUE(frm->FormEnabled() && WorldLoaded && ui.msgCalls.size() == 2);
+  EXPECT_TRUE(frm->FormEnabled() && WorldLoaded && ui.msgCalls.size() == 5);
   EXPECT_EQ(Shown(Cell(17, 14)), Picture(9));
-  frm->WTB_ButtonClick(5);  // saved where the world shown before came from
-  EXPECT_EQ(ReadWorld("bad.yvwm"), WorldText);
+  // Saved only under a name chosen for it, never over the file shown before.
+  const std::string bad = ReadWorld("bad.yvwm");
+  ui.fileAnswers = {std::nullopt, WorldMapsDir + "\\named.yvwm"};
+  frm->WTB_ButtonClick(5);
+  EXPECT_TRUE(ui.fileCalls.size() == 1 && ui.fileCalls[0].save && Pref.LastWorldMapFile.empty());
+  frm->WTB_ButtonClick(5);
+  EXPECT_EQ(ReadWorld("named.yvwm"), WorldText);
+  EXPECT_EQ(ReadWorld("bad.yvwm") + "|" + Pref.LastWorldMapFile, bad + "|" + WorldMapsDir + "\\named.yvwm");
   frm->WTB_ButtonClick(8);
   EXPECT_TRUE(WorldPropertiesFrm::Instance() && !frm->FormEnabled());
 }

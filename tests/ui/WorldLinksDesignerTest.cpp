@@ -1,6 +1,7 @@
-// A designer's session with the links of the sample world: a level link and
-// a map message added on the map, a link deleted from the list, the world
-// saved and its file compared byte for byte.
+// A designer's sessions with the sample world: a level link and a map
+// message added on the map, a link deleted from the list, the world saved and
+// its file compared byte for byte; and the world files kept through opens,
+// a new world, its close and a Save As.
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -8,6 +9,7 @@
 #include "model/Preference.h"
 #include "tests/support/WorldFrmFixture.h"
 #include "worldeditor/LinkForm.h"
+#include "worldeditor/WorldPropertiesFrm.h"
 #include "worldeditor/zTypeFrm.h"
 
 using namespace yv;
@@ -18,6 +20,13 @@ namespace {
 
 class WorldLinksDesigner : public test::WorldWindowTest {
  protected:
+  void OpenSampleWorld() {
+    fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    Pref = DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences"));
+    ASSERT_NE(OpenWorldWindow(), nullptr);
+  }
+  void Grab(const char* name) { EXPECT_TRUE(frm->grab().save(QString(YV_BINARY_DIR) + "/grab_worldfrm_" + name)); }
   // Presses a map cell in view and returns the editor it opens.
   LinkForm* PressCell(int c, int r) {
     Mouse::Click(Cell(c, r), QPoint(5, 5));
@@ -36,11 +45,8 @@ class WorldLinksDesigner : public test::WorldWindowTest {
 }  // namespace
 
 TEST_F(WorldLinksDesigner, AddsALevelLinkAndAMessageDeletesALinkAndSaves) {
-  fs::copy(fs::path(YV_SOURCE_DIR) / "sample" / "Program Files", tree.Host("Program Files"),
-           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  Pref = DecodePreferences(test::ReadHostFile(fs::path(YV_SOURCE_DIR) / "sample" / "YV_Editor.Preferences"));
+  OpenSampleWorld();
   const std::string original = ReadWorld("frostbite.yvwm");
-  ASSERT_NE(OpenWorldWindow(), nullptr);
   ASSERT_TRUE(WorldLoaded);
   ASSERT_EQ(World.LinkCount, 7);
   Mouse::Click(frm->ModeOption[2]);
@@ -80,8 +86,7 @@ TEST_F(WorldLinksDesigner, AddsALevelLinkAndAMessageDeletesALinkAndSaves) {
   EXPECT_TRUE(WorldChanged);
   EXPECT_EQ(frm->LinkTypeBox[1]->Caption(), "Level Link");  // link 3 moved up
   EXPECT_FALSE(frm->LinkNumBox[8]->Visible());
-  QImage shot = frm->grab().toImage();
-  EXPECT_TRUE(shot.save(QString(YV_BINARY_DIR) + "/grab_worldfrm_links.png"));
+  Grab("links.png");
 
   frm->WTB_ButtonClick(5);  // "Save World Map"
   EXPECT_FALSE(WorldChanged);
@@ -112,4 +117,74 @@ TEST_F(WorldLinksDesigner, AddsALevelLinkAndAMessageDeletesALinkAndSaves) {
   ReadWorldFile(Pref.LastWorldMapFile);
   EXPECT_EQ(WorldReadError, 0);
   EXPECT_EQ(World.Links, saved.Links);
+}
+
+TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs) {
+  OpenSampleWorld();
+  const std::string frostbite = Pref.LastWorldMapFile, fresh = WorldMapsDir + "\\fresh.yvwm";
+  const auto click = [&](int button) { Mouse::Click(frm->WTB->ButtonWidget(button)); };
+  const auto paintTile7 = [&] {
+    Mouse::Click(frm->ModeOption[0]);
+    Mouse::Click(frm->TileImg[6]);
+    Mouse::Click(Cell(0, 0), QPoint(5, 5));
+  };
+  // Each answer to the question of "Open World Map" about the painted cell.
+  for (int answer : {platform::kCancel, platform::kNo, platform::kYes}) {
+    paintTile7();
+    Mouse::Click(frm->ModeOption[2]);  // the link list filled
+    Mouse::Click(frm->ModeOption[3]);  // the start and link markers shown
+    ui.msgAnswers = {answer};
+    ui.fileAnswers = {answer == platform::kNo ? std::optional(frostbite) : std::nullopt};
+    click(3);
+    ASSERT_EQ(ui.msgCalls.size(), 1u);
+    EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title, "Save World Map Changes?|World Map Changed");
+    EXPECT_EQ(ui.fileCalls.size(), answer == platform::kCancel ? 0u : 1u);
+    EXPECT_EQ(Shown(Cell(0, 0)), answer == platform::kCancel ? Picture(7)
+                                 : answer == platform::kNo   ? Picture(4)
+                                                             : Shown(frm->BlankImg));
+    EXPECT_EQ(WorldChanged, answer == platform::kCancel);
+    ui.msgCalls.clear(), ui.fileCalls.clear();
+  }
+  EXPECT_NE(ReadWorld("frostbite.yvwm").find("(data\n       7  4  4  "), std::string::npos);
+  // The cancelled open shows nothing of the world that is gone but its name.
+  EXPECT_TRUE(frm->TilesFrame->Visible() && !frm->LinkFrame->Visible() && !frm->ZunboImg->Visible());
+  for (controls::ImageBox* marker : frm->DotImg) EXPECT_FALSE(marker->Visible());
+  EXPECT_EQ(frm->FileNameBox->Caption(), frostbite);
+  EXPECT_EQ(frm->MapXScroll->Max() + frm->MapYScroll->Max(), 0);
+  Grab("open_cancelled.png");
+  Mouse::Click(frm->ModeOption[2]);
+  EXPECT_TRUE(frm->LinkFrame->Visible() && !frm->TilesFrame->Visible() && !frm->LinkNumBox[0]->Visible());
+
+  // A failed read is told once.
+  tree.Write(test::kWorldMapsFolder + "bad.yvwm", "(yorvane-worldmap\n (properties (name 5");
+  ui.fileAnswers = {WorldMapsDir + "\\bad.yvwm"};
+  click(3);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title, "Error # 1|World Read Error");
+  Grab("read_failed.png");
+
+  // A new world has no file name until the close names it; it is found again.
+  ui.msgAnswers = {platform::kYes};
+  click(1);
+  ASSERT_NE(WorldPropertiesFrm::Instance(), nullptr);
+  EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, "");
+  Mouse::Click(WorldPropertiesFrm::Instance()->OKCmd);
+  Grab("new_world.png");
+  paintTile7();
+  ui.msgAnswers = {platform::kYes};
+  ui.fileAnswers = {fresh};
+  click(10);
+  EXPECT_TRUE((!WorldFrm::Instance() || WorldFrm::Instance()->IsUnloaded()) && MainGivenBack());
+  EXPECT_EQ(ReadWorld("fresh.yvwm"), WorldText);
+  test::Settle();
+  ASSERT_NE(OpenWorldWindow(), nullptr);
+  EXPECT_TRUE(WorldLoaded && Shown(Cell(0, 0)) == Picture(7) && Shown(Cell(1, 0)) == Picture(9));
+
+  // A Save As that cannot be written leaves the world its own name.
+  ui.msgCalls.clear();
+  ui.fileAnswers = {WorldMapsDir + "\\gone\\x.yvwm"};
+  click(6);
+  ASSERT_EQ(ui.msgCalls.size(), 1u);
+  Mouse::Click(frm->ModeOption[1]);
+  EXPECT_EQ(frm->FileNameBox->Caption() + "|" + Pref.LastWorldMapFile, fresh + "|" + fresh);
 }
