@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -111,38 +112,233 @@ bool SetWorldTile(int column, int row, int16_t tile) {
 
 namespace {
 
-bool AtEnd() { return ReadPos < 1 || static_cast<size_t>(ReadPos) > ReadBuffer.size(); }
-
-// The character at ReadPos; taking the last one ends the text at once.
-char Take() {
-  const char c = ReadBuffer[static_cast<size_t>(ReadPos) - 1];
-  if (static_cast<size_t>(ReadPos) >= ReadBuffer.size())
-    ReadPos = -1;
-  else
-    ++ReadPos;
-  return c;
-}
-
-// Once the text has ended it stays ended.
-void StepBack() {
-  if (ReadPos > 1) --ReadPos;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-// A comment line at top level or between the records of the levels section:
-// everything up to the line end, brackets included (a "(" in a comment is
-// text, not the start of an entry).
-std::string ReadWorldCommentLine() {
-  std::string line;
-  while (!AtEnd()) {
-    const char c = Take();
-    if (AtEnd() || c == '\n') break;
-    line += c;
+// What a character is to the tokenizer: a blank (space, TAB, LF), and how it
+// ends a word: consumed (a blank or "(") or left to be read next (")").
+enum : uint8_t { kBlank = 1, kEndsWord = 2, kLeftAfterWord = 4 };
+struct CharClasses {
+  uint8_t of[256] = {};
+  constexpr CharClasses() {
+    for (const char c : {' ', '\t', '\n'}) of[static_cast<uint8_t>(c)] = kBlank | kEndsWord;
+    of[static_cast<uint8_t>('(')] = kEndsWord;
+    of[static_cast<uint8_t>(')')] = kEndsWord | kLeftAfterWord;
   }
-  return line;
+};
+constexpr CharClasses kClass;
+
+bool IsBlank(char c) { return (kClass.of[static_cast<uint8_t>(c)] & kBlank) != 0; }
+bool EndsWord(char c) { return (kClass.of[static_cast<uint8_t>(c)] & kEndsWord) != 0; }
+
+// word, in lower case, is key (itself in lower case); nothing is copied.
+bool IsKeyword(std::string_view word, std::string_view key) {
+  if (word.size() != key.size()) return false;
+  for (size_t i = 0; i < word.size(); ++i)
+    if (LowerAscii(word[i]) != key[i]) return false;
+  return true;
+}
+
+// The tokenizer's place in ReadBuffer. A world holds a few hundred thousand
+// tokens, so the parsers work on the text where it stands: the position is
+// held here while they run and written back to ReadPos when they return, a
+// token is one character and a word a view of the text, and WorldToken and
+// WorldKeyword receive only the last of them.
+class Scanner {
+ public:
+  Scanner() : text_(ReadBuffer.data()), size_(ReadBuffer.size()), endPos_(ReadPos) {
+    ended_ = ReadPos < 1 || static_cast<size_t>(ReadPos) > size_;
+    at_ = ended_ ? 0 : static_cast<size_t>(ReadPos) - 1;
+  }
+  // ReadPos, WorldToken and WorldKeyword as the tokenizer has left them.
+  void Store();
+
+  bool Ended() const { return ended_; }
+  // The index of the next character; meaningful only while not ended.
+  size_t At() const { return at_; }
+  // The characters not yet taken.
+  size_t Left() const { return ended_ ? 0 : size_ - at_; }
+  // The end of the text: ReadPos below 1 from now on.
+  void End() {
+    ended_ = true;
+    endPos_ = -1;
+  }
+  // The next character; taking the last one ends the text at once.
+  char Take() {
+    const char c = text_[at_];
+    if (at_ + 1 == size_)
+      End();
+    else
+      ++at_;
+    return c;
+  }
+  // Once the text has ended it stays ended.
+  void StepBack() {
+    if (!ended_ && at_ > 0) --at_;
+  }
+
+  // The next character that is not a blank, as 0..255; kEnd at the end of
+  // the text (taking the last character ends it, and a last blank is no
+  // token).
+  int Token() {
+    if (ended_) return token_ = kEnd;
+    const size_t at = FirstNonBlank(at_);
+    const char c = text_[at];
+    if (at + 1 == size_) {
+      End();
+      if (IsBlank(c)) return token_ = kEnd;
+    } else {
+      at_ = at + 1;
+    }
+    return token_ = static_cast<uint8_t>(c);
+  }
+
+  // Blanks are taken; the first other character is left to be read next,
+  // unless it is the last one, whose taking ends the text.
+  void SkipBlanks() {
+    if (ended_) return;
+    const size_t at = FirstNonBlank(at_);
+    if (at + 1 == size_)
+      End();
+    else
+      at_ = at;
+  }
+
+  // A word as it stands in the text (not yet in lower case): after the
+  // blanks, the characters up to a blank or "(" (consumed) or a ")" (left
+  // to be read next). The last character of the text ends it and is not
+  // part of it.
+  std::string_view Word() {
+    if (ended_) return {};
+    const size_t last = size_ - 1;
+    const size_t start = FirstNonBlank(at_);
+    if (start == last) {
+      End();
+      return {};
+    }
+    size_t at = start;
+    while (at < last && !EndsWord(text_[at])) ++at;
+    if (at == last)
+      End();
+    else
+      at_ = (kClass.of[static_cast<uint8_t>(text_[at])] & kLeftAfterWord) != 0 ? at : at + 1;
+    return std::string_view(text_ + start, at - start);
+  }
+
+  // A word that a parser takes as its keyword (WorldKeyword).
+  std::string_view Keyword() {
+    keyword_ = Word();
+    keywordRead_ = true;
+    return keyword_;
+  }
+
+  // A string between double quotes into field, assigned once; field becomes
+  // "" when the next token is no quote (that token is consumed) or the
+  // quote is the text's last character. No escapes: everything up to the
+  // next quote, line ends included; a string left open runs to the end of
+  // the text.
+  void StringInto(std::string& field) {
+    if (Token() != '"' || ended_) {
+      field.clear();
+      return;
+    }
+    const char* const from = text_ + at_;
+    const auto* quote = static_cast<const char*>(std::memchr(from, '"', size_ - at_));
+    if (quote == nullptr) {
+      field.assign(from, size_ - at_);
+      End();
+      return;
+    }
+    field.assign(from, static_cast<size_t>(quote - from));
+    const size_t at = static_cast<size_t>(quote - text_);
+    if (at + 1 == size_)
+      End();
+    else
+      at_ = at + 1;
+  }
+
+  // After "#", the next non-blank character into field; otherwise "".
+  void FlagInto(std::string& field) {
+    if (Token() == '#' && !ended_) {
+      const int flag = Token();
+      if (flag == kEnd)
+        field.clear();
+      else
+        field.assign(1, static_cast<char>(flag));
+    } else {
+      field.clear();
+    }
+  }
+
+  // The text up to LF (consumed, not part of it) or "(" (left to be read
+  // next); the last character of the text ends it and is not part of it.
+  std::string_view RestOfLine() {
+    if (ended_) return {};
+    const size_t from = at_;
+    size_t at = from;
+    for (;; ++at) {
+      if (at + 1 == size_) {
+        End();
+        break;
+      }
+      if (text_[at] == '(') {
+        at_ = at;
+        break;
+      }
+      if (text_[at] == '\n') {
+        at_ = at + 1;
+        break;
+      }
+    }
+    return std::string_view(text_ + from, at - from);
+  }
+
+  // A comment line at top level or between the records of the levels
+  // section: everything up to the line end, brackets included (a "(" in a
+  // comment is text, not the start of an entry).
+  std::string_view CommentLine() {
+    if (ended_) return {};
+    const size_t from = at_;
+    const auto* lf = static_cast<const char*>(std::memchr(text_ + from, '\n', size_ - from));
+    const size_t stop = lf != nullptr ? static_cast<size_t>(lf - text_) : size_ - 1;
+    if (stop + 1 == size_)
+      End();
+    else
+      at_ = stop + 1;
+    return std::string_view(text_ + from, stop - from);
+  }
+
+  static constexpr int kEnd = -1;
+
+ private:
+  static constexpr int kNone = -2;  // no token taken
+
+  // The first index from at on that holds no blank, or the last index.
+  size_t FirstNonBlank(size_t at) const {
+    const size_t last = size_ - 1;
+    while (at < last && IsBlank(text_[at])) ++at;
+    return at;
+  }
+
+  const char* text_;
+  size_t size_;
+  size_t at_;
+  bool ended_;
+  int32_t endPos_;  // ReadPos while ended
+  int token_ = kNone;
+  std::string_view keyword_;
+  bool keywordRead_ = false;
+};
+
+void Scanner::Store() {
+  ReadPos = ended_ ? endPos_ : static_cast<int32_t>(at_ + 1);
+  if (token_ == kEnd)
+    WorldToken.clear();
+  else if (token_ != kNone)
+    WorldToken.assign(1, static_cast<char>(token_));
+  if (keywordRead_) {
+    WorldKeyword.assign(keyword_);
+    for (char& c : WorldKeyword) c = LowerAscii(c);
+  }
 }
 
 // An optional sign and one or more decimal digits, in -32768..32767.
@@ -166,161 +362,114 @@ bool ParseWorldNumber(std::string_view word, int16_t& value) {
   return true;
 }
 
-// The next word as ReadWorldWord takes it, as it stands in ReadBuffer (not
-// yet in lower case). A map holds a few hundred thousand of them, so this
-// walks the buffer directly rather than one taken character at a time.
-// How a character ends a word: 0 not at all, 1 consumed (a blank or "("),
-// 2 left to be read next (")").
-struct WordEnds {
-  uint8_t kind[256] = {};
-  constexpr WordEnds() {
-    kind[static_cast<uint8_t>(' ')] = kind[static_cast<uint8_t>('\t')] = kind[static_cast<uint8_t>('\n')] = 1;
-    kind[static_cast<uint8_t>('(')] = 1;
-    kind[static_cast<uint8_t>(')')] = 2;
-  }
-};
-constexpr WordEnds kWordEnds;
-
-std::string_view ScanWorldWord() {
-  if (AtEnd()) return {};
-  const char* const text = ReadBuffer.data();
-  const size_t last = ReadBuffer.size() - 1;
-  size_t pos = static_cast<size_t>(ReadPos) - 1;
-  while (pos <= last && IsBlank(text[pos])) ++pos;
-  // Blanks up to the end, or the first other character the last one:
-  // taking it ends the text, and the word is empty.
-  if (pos >= last) {
-    ReadPos = -1;
-    return {};
-  }
-  const size_t start = pos;
-  while (pos < last && kWordEnds.kind[static_cast<uint8_t>(text[pos])] == 0) ++pos;
-  if (pos == last)
-    ReadPos = -1;  // the last character ends the text and is not added
-  else
-    ReadPos = static_cast<int32_t>(pos + (kWordEnds.kind[static_cast<uint8_t>(text[pos])] == 2 ? 1 : 2));
-  return std::string_view(text + start, pos - start);
-}
-
 // After an entry's value the next token must be ")".
-bool CloseEntry(int16_t code) {
-  if (NextWorldToken() == ")") return true;
+bool CloseEntry(Scanner& scan, int16_t code) {
+  if (scan.Token() == ')') return true;
   WorldReadError = code;
   return false;
 }
 
 // A value that is not a number leaves the field as it was.
-bool NumberEntry(int16_t& field, int16_t code) {
+bool NumberEntry(Scanner& scan, int16_t& field, int16_t code) {
   int16_t value = 0;
-  if (!ParseWorldNumber(ScanWorldWord(), value)) {
+  if (!ParseWorldNumber(scan.Word(), value)) {
     WorldReadError = code;
     return false;
   }
   field = value;
-  return CloseEntry(code);
+  return CloseEntry(scan, code);
 }
 
-bool StringEntry(std::string& field, int16_t code) {
-  field = ReadWorldString();
-  return CloseEntry(code);
+bool StringEntry(Scanner& scan, std::string& field, int16_t code) {
+  scan.StringInto(field);
+  return CloseEntry(scan, code);
 }
 
-bool FlagEntry(std::string& field, int16_t code) {
-  field = ReadBoolToken();
-  return CloseEntry(code);
+bool FlagEntry(Scanner& scan, std::string& field, int16_t code) {
+  scan.FlagInto(field);
+  return CloseEntry(scan, code);
 }
 
 }  // namespace
 
 std::string NextWorldToken() {
-  WorldToken.clear();
-  while (!AtEnd()) {
-    const char c = Take();
-    if (!IsBlank(c)) {
-      WorldToken.assign(1, c);
-      break;
-    }
-  }
+  Scanner scan;
+  scan.Token();
+  scan.Store();
   return WorldToken;
 }
 
 std::string ReadWorldChar() {
-  if (AtEnd()) return std::string();
-  return std::string(1, Take());
+  Scanner scan;
+  if (scan.Ended()) return std::string();
+  const char c = scan.Take();
+  scan.Store();
+  return std::string(1, c);
 }
 
 void SkipWorldBlanks() {
-  while (!AtEnd()) {
-    if (!IsBlank(Take())) {
-      StepBack();
-      return;
-    }
-  }
+  Scanner scan;
+  scan.SkipBlanks();
+  scan.Store();
 }
 
 std::string ReadWorldWord() {
-  std::string word(ScanWorldWord());
+  Scanner scan;
+  std::string word(scan.Word());
+  scan.Store();
   for (char& c : word) c = LowerAscii(c);
   return word;
 }
 
 std::string ReadWorldString() {
+  Scanner scan;
   std::string value;
-  if (NextWorldToken() != "\"" || AtEnd()) return value;
-  // No escapes: everything up to the next quote, line ends included. A
-  // string left open runs to the end of the text. Taken whole, not one
-  // character at a time: a world holds thousands of names and messages.
-  const size_t from = static_cast<size_t>(ReadPos) - 1;
-  const size_t quote = ReadBuffer.find('"', from);
-  value.assign(ReadBuffer, from, quote == std::string::npos ? std::string::npos : quote - from);
-  ReadPos = quote == std::string::npos || quote + 1 == ReadBuffer.size() ? -1 : static_cast<int32_t>(quote + 2);
+  scan.StringInto(value);
+  scan.Store();
   return value;
 }
 
 std::string ReadBoolToken() {
-  if (NextWorldToken() == "#" && !AtEnd()) return NextWorldToken();
-  return std::string();
+  Scanner scan;
+  std::string flag;
+  scan.FlagInto(flag);
+  scan.Store();
+  return flag;
 }
 
 std::string ReadWorldRestOfLine() {
-  std::string line;
-  while (!AtEnd()) {
-    const char c = Take();
-    if (AtEnd()) break;
-    if (c == '(') {
-      StepBack();
-      break;
-    }
-    if (c == '\n') break;
-    line += c;
-  }
+  Scanner scan;
+  std::string line(scan.RestOfLine());
+  scan.Store();
   return line;
 }
 
 // ---------------------------------------------------------------- the sections
 
-void ParseWorldProperties() {
+namespace {
+
+void Properties(Scanner& scan) {
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) {
       WorldReadError = 10;
       return;
     }
-    if (token == ")") return;
-    if (token != "(") {
+    if (token == ')') return;
+    if (token != '(') {
       WorldReadError = 19;
       return;
     }
-    WorldKeyword = ReadWorldWord();
+    const std::string_view key = scan.Keyword();
     bool ok;
-    if (WorldKeyword == "name")
-      ok = StringEntry(World.Name, 11);
-    else if (WorldKeyword == "music")
-      ok = StringEntry(World.Music, 12);
-    else if (WorldKeyword == "start_pos_x")
-      ok = NumberEntry(World.StartX, 13);
-    else if (WorldKeyword == "start_pos_y")
-      ok = NumberEntry(World.StartY, 14);
+    if (IsKeyword(key, "name"))
+      ok = StringEntry(scan, World.Name, 11);
+    else if (IsKeyword(key, "music"))
+      ok = StringEntry(scan, World.Music, 12);
+    else if (IsKeyword(key, "start_pos_x"))
+      ok = NumberEntry(scan, World.StartX, 13);
+    else if (IsKeyword(key, "start_pos_y"))
+      ok = NumberEntry(scan, World.StartY, 14);
     else {
       WorldReadError = 19;
       ok = false;
@@ -329,10 +478,8 @@ void ParseWorldProperties() {
   }
 }
 
-namespace {
-
 // The numbers of "(data": World.Height rows of World.Width numbers.
-bool ReadWorldTileData() {
+bool TileData(Scanner& scan) {
   const int width = World.Width, height = World.Height;
   if ((width == 0 && height == 0) || width < 0 || height < 0) {
     WorldReadError = 23;
@@ -341,9 +488,8 @@ bool ReadWorldTileData() {
   // Every number takes at least one digit and one character after it, so a
   // size the rest of the text cannot fill is a cut or damaged file: it ends
   // here, before a map of that size is ever allocated.
-  const int64_t left = AtEnd() ? 0 : static_cast<int64_t>(ReadBuffer.size()) - ReadPos + 1;
-  if (2 * static_cast<int64_t>(width) * height > left) {
-    ReadPos = -1;
+  if (2 * static_cast<int64_t>(width) * height > static_cast<int64_t>(scan.Left())) {
+    scan.End();
     WorldReadError = 24;
     return false;
   }
@@ -351,38 +497,36 @@ bool ReadWorldTileData() {
   for (int row = 0; row < height; ++row) {
     for (int column = 0; column < width; ++column) {
       int16_t tile = 0;
-      if (!ParseWorldNumber(ScanWorldWord(), tile)) {
+      if (!ParseWorldNumber(scan.Word(), tile)) {
         WorldReadError = 24;
         return false;
       }
       World.Tiles.Set(column, row, tile);
     }
   }
-  return CloseEntry(24);
+  return CloseEntry(scan, 24);
 }
 
-}  // namespace
-
-void ParseWorldTilemap() {
+void Tilemap(Scanner& scan) {
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) {
       WorldReadError = 20;
       return;
     }
-    if (token == ")") return;
-    if (token != "(") {
+    if (token == ')') return;
+    if (token != '(') {
       WorldReadError = 29;
       return;
     }
-    WorldKeyword = ReadWorldWord();
+    const std::string_view key = scan.Keyword();
     bool ok;
-    if (WorldKeyword == "width")
-      ok = NumberEntry(World.Width, 21);
-    else if (WorldKeyword == "height")
-      ok = NumberEntry(World.Height, 22);
-    else if (WorldKeyword == "data")
-      ok = ReadWorldTileData();
+    if (IsKeyword(key, "width"))
+      ok = NumberEntry(scan, World.Width, 21);
+    else if (IsKeyword(key, "height"))
+      ok = NumberEntry(scan, World.Height, 22);
+    else if (IsKeyword(key, "data"))
+      ok = TileData(scan);
     else {
       WorldReadError = 29;
       ok = false;
@@ -391,11 +535,44 @@ void ParseWorldTilemap() {
   }
 }
 
-namespace {
+// The entries of a "(level" record: the keyword, how its value is read, the
+// link type it sets (0: none), its code, and the field it fills.
+struct RecordEntry {
+  enum Value : uint8_t { kRestOfLine, kString, kNumber, kFlag };
+  std::string_view key;
+  Value value;
+  int16_t linkType;
+  int16_t code;
+  std::string WorldLink::*text;
+  int16_t WorldLink::*number;
+};
+// The most frequent first: the writer's own records need few comparisons.
+constexpr RecordEntry kRecordEntries[] = {
+    {"name", RecordEntry::kString, 2, 34, &WorldLink::LevelLinkName, nullptr},
+    {"x", RecordEntry::kNumber, 0, 35, nullptr, &WorldLink::X},
+    {"y", RecordEntry::kNumber, 0, 36, nullptr, &WorldLink::Y},
+    {"map-message", RecordEntry::kString, 3, 37, &WorldLink::Message, nullptr},
+    {"teleport-message", RecordEntry::kString, 4, 38, &WorldLink::Message, nullptr},
+    {"invisible-teleporter", RecordEntry::kFlag, 5, 39, &WorldLink::Invisible, nullptr},
+    {"dest_x", RecordEntry::kNumber, 0, 40, nullptr, &WorldLink::DestX},
+    {"dest_y", RecordEntry::kNumber, 0, 41, nullptr, &WorldLink::DestY},
+    {"apply-action-right", RecordEntry::kFlag, 0, 42, &WorldLink::ApplyRight, nullptr},
+    {"apply-action-left", RecordEntry::kFlag, 0, 43, &WorldLink::ApplyLeft, nullptr},
+    {"apply-action-up", RecordEntry::kFlag, 0, 44, &WorldLink::ApplyUp, nullptr},
+    {"apply-action-down", RecordEntry::kFlag, 0, 45, &WorldLink::ApplyDown, nullptr},
+    {"extro-filename", RecordEntry::kString, 0, 46, &WorldLink::ExtroFile, nullptr},
+    {";", RecordEntry::kRestOfLine, 1, 33, nullptr, nullptr},
+};
+
+const RecordEntry* FindRecordEntry(std::string_view key) {
+  for (const RecordEntry& entry : kRecordEntries)
+    if (IsKeyword(key, entry.key)) return &entry;
+  return nullptr;
+}
 
 // One "(level" record, after its keyword. pending is the comment line last
 // met between the records; every record after it takes it as its comment.
-bool ParseWorldLevelRecord(const std::string& pending) {
+bool LevelRecord(Scanner& scan, const std::string& pending) {
   if (World.LinkCount < 0 || World.LinkCount >= kMaxWorldLinks) {
     WorldReadError = 49;
     return false;
@@ -403,125 +580,132 @@ bool ParseWorldLevelRecord(const std::string& pending) {
   ++World.LinkCount;
   const size_t n = static_cast<size_t>(World.LinkCount);
   SizeLinks(n);
-  World.Links[n].LinkType = 0;
+  WorldLink& link = World.Links[n];
+  link.LinkType = 0;
+  // The comment is the pending one from the record's first token on; it
+  // cannot change while the record is read, so it is assigned once.
+  bool commented = false;
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) {
       WorldReadError = 31;
       return false;
     }
-    WorldLink& link = World.Links[n];
-    link.Comment = pending;
-    if (token == ")") return true;
-    if (token != "(") {
+    if (!commented) {
+      link.Comment = pending;
+      commented = true;
+    }
+    if (token == ')') return true;
+    if (token != '(') {
       WorldReadError = 49;
       return false;
     }
-    WorldKeyword = ReadWorldWord();
-    if (AtEnd()) {
+    const std::string_view key = scan.Keyword();
+    if (scan.Ended()) {
       WorldReadError = 32;
       return false;
     }
-    const std::string& key = WorldKeyword;
-    bool ok;
-    if (key == ";") {
-      ReadWorldRestOfLine();
-      link.LinkType = 1;
-      ok = CloseEntry(33);
-    } else if (key == "name") {
-      link.LinkType = 2;
-      ok = StringEntry(link.LevelLinkName, 34);
-    } else if (key == "x") {
-      ok = NumberEntry(link.X, 35);
-    } else if (key == "y") {
-      ok = NumberEntry(link.Y, 36);
-    } else if (key == "map-message") {
-      link.LinkType = 3;
-      ok = StringEntry(link.Message, 37);
-    } else if (key == "teleport-message") {
-      link.LinkType = 4;
-      ok = StringEntry(link.Message, 38);
-    } else if (key == "invisible-teleporter") {
-      link.LinkType = 5;
-      ok = FlagEntry(link.Invisible, 39);
-    } else if (key == "dest_x") {
-      ok = NumberEntry(link.DestX, 40);
-    } else if (key == "dest_y") {
-      ok = NumberEntry(link.DestY, 41);
-    } else if (key == "apply-action-right") {
-      ok = FlagEntry(link.ApplyRight, 42);
-    } else if (key == "apply-action-left") {
-      ok = FlagEntry(link.ApplyLeft, 43);
-    } else if (key == "apply-action-up") {
-      ok = FlagEntry(link.ApplyUp, 44);
-    } else if (key == "apply-action-down") {
-      ok = FlagEntry(link.ApplyDown, 45);
-    } else if (key == "extro-filename") {
-      ok = StringEntry(link.ExtroFile, 46);
-    } else {
+    const RecordEntry* const entry = FindRecordEntry(key);
+    if (entry == nullptr) {
       WorldReadError = 48;
-      ok = false;
+      return false;
+    }
+    if (entry->linkType != 0) link.LinkType = entry->linkType;
+    bool ok = false;
+    switch (entry->value) {
+      case RecordEntry::kRestOfLine:
+        scan.RestOfLine();
+        ok = CloseEntry(scan, entry->code);
+        break;
+      case RecordEntry::kString:
+        ok = StringEntry(scan, link.*entry->text, entry->code);
+        break;
+      case RecordEntry::kNumber:
+        ok = NumberEntry(scan, link.*entry->number, entry->code);
+        break;
+      case RecordEntry::kFlag:
+        ok = FlagEntry(scan, link.*entry->text, entry->code);
+        break;
     }
     if (!ok) return false;
   }
 }
 
-}  // namespace
-
-void ParseWorldLevels() {
+void Levels(Scanner& scan) {
   std::string pending;
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) {
       WorldReadError = 30;
       return;
     }
-    if (token == ";") {
+    if (token == ';') {
       // The comment keeps its ";".
-      StepBack();
-      pending = ReadWorldCommentLine();
+      scan.StepBack();
+      pending.assign(scan.CommentLine());
       continue;
     }
-    if (token == ")") return;
-    if (token != "(") {
+    if (token == ')') return;
+    if (token != '(' || !IsKeyword(scan.Keyword(), "level")) {
       WorldReadError = 49;
       return;
     }
-    WorldKeyword = ReadWorldWord();
-    if (WorldKeyword != "level") {
-      WorldReadError = 49;
-      return;
-    }
-    if (!ParseWorldLevelRecord(pending)) return;
+    if (!LevelRecord(scan, pending)) return;
   }
 }
 
-void ParseWorldBody() {
+void Body(Scanner& scan) {
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) {
       WorldReadError = 2;
       return;
     }
-    if (token == ")") {
+    if (token == ')') {
       WorldReadError = World.Width > 0 && World.Height > 0 ? 0 : 3;
       return;
     }
-    if (token != "(") {
+    if (token != '(') {
       WorldReadError = 4;
       return;
     }
-    WorldKeyword = ReadWorldWord();
-    if (WorldKeyword == "properties")
-      ParseWorldProperties();
-    else if (WorldKeyword == "tilemap")
-      ParseWorldTilemap();
-    else if (WorldKeyword == "levels")
-      ParseWorldLevels();
+    const std::string_view key = scan.Keyword();
+    if (IsKeyword(key, "properties"))
+      Properties(scan);
+    else if (IsKeyword(key, "tilemap"))
+      Tilemap(scan);
+    else if (IsKeyword(key, "levels"))
+      Levels(scan);
     else
       WorldReadError = 4;
     if (WorldReadError != 0) return;
   }
+}
+
+}  // namespace
+
+void ParseWorldProperties() {
+  Scanner scan;
+  Properties(scan);
+  scan.Store();
+}
+
+void ParseWorldTilemap() {
+  Scanner scan;
+  Tilemap(scan);
+  scan.Store();
+}
+
+void ParseWorldLevels() {
+  Scanner scan;
+  Levels(scan);
+  scan.Store();
+}
+
+void ParseWorldBody() {
+  Scanner scan;
+  Body(scan);
+  scan.Store();
 }
 
 // ---------------------------------------------------------------- the file
@@ -571,7 +755,7 @@ size_t CountLevelRecords(const std::string& text) {
   for (size_t at = text.find(key); at != std::string::npos && count < static_cast<size_t>(kMaxWorldLinks);
        at = text.find(key, at + key.size())) {
     const size_t after = at + key.size();
-    if (after == text.size() || kWordEnds.kind[static_cast<uint8_t>(text[after])] != 0) ++count;
+    if (after == text.size() || EndsWord(text[after])) ++count;
   }
   return count;
 }
@@ -586,34 +770,33 @@ std::string HeaderLineAt(size_t at) {
   return ReadBuffer.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
-void ParseWorldTopLevel() {
+void ParseWorldTopLevel(Scanner& scan) {
   bool bodyRead = false, commentMet = false;
   for (;;) {
-    const std::string token = NextWorldToken();
-    if (token.empty()) break;
-    if (token == ";") {
+    const int token = scan.Token();
+    if (token == Scanner::kEnd) break;
+    if (token == ';') {
       // The first comment line is the file's own header when it begins with
       // ";;": element 0 keeps it, so the properties dialog shows it and the
       // next save writes it back instead of the default one.
-      if (!commentMet && !AtEnd()) World.Comments[0] = HeaderLineAt(static_cast<size_t>(ReadPos) - 2);
+      if (!commentMet && !scan.Ended()) World.Comments[0] = HeaderLineAt(scan.At() - 1);
       commentMet = true;
-      std::string comment = ReadWorldCommentLine();
+      const std::string_view comment = scan.CommentLine();
       // The count is 16-bit; later comment lines are read over.
       if (World.CommentCount >= 0 && World.CommentCount < INT16_MAX) {
         ++World.CommentCount;
         World.Comments.resize(static_cast<size_t>(World.CommentCount) + 1);
-        World.Comments.back() = std::move(comment);
+        World.Comments.back().assign(comment);
       }
-      if (AtEnd()) break;
+      if (scan.Ended()) break;
       continue;
     }
-    if (token != "(") break;
-    WorldKeyword = ReadWorldWord();
-    if (WorldKeyword == "yorvane-worldmap") {
-      ParseWorldBody();
+    if (token != '(') break;
+    if (IsKeyword(scan.Keyword(), "yorvane-worldmap")) {
+      Body(scan);
       bodyRead = true;
     }
-    if (AtEnd()) {
+    if (scan.Ended()) {
       WorldReadError = 1;
       return;
     }
@@ -647,7 +830,9 @@ void ReadWorldFile(const std::string& path) {
   ReadPos = ReadBuffer.empty() ? -1 : 1;
   CurrentLine.clear();
 
-  ParseWorldTopLevel();
+  Scanner scan;
+  ParseWorldTopLevel(scan);
+  scan.Store();
   if (WorldReadError == 0) {
     WorldLoaded = true;
     WorldChanged = false;
