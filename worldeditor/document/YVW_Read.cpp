@@ -1,6 +1,7 @@
 #include "worldeditor/document/YVW_Read.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -13,6 +14,10 @@
 #include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "platform/TextInput.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace yv {
 
@@ -138,6 +143,31 @@ bool IsKeyword(std::string_view word, std::string_view key) {
   return true;
 }
 
+// A keyword prepared for comparing eight characters at a time: its text
+// zero-padded, 0x20 where it holds a letter (so that or-ing it in turns an
+// upper-case letter of the text into lower case and changes nothing else),
+// and 0xFF where it holds a character at all.
+struct KeywordText {
+  static constexpr size_t kRoom = 24;
+  std::string_view text;
+  char chars[kRoom] = {};
+  char letters[kRoom] = {};
+  char used[kRoom] = {};
+  constexpr explicit KeywordText(std::string_view key) : text(key) {
+    for (size_t i = 0; i < key.size() && i < kRoom; ++i) {
+      chars[i] = key[i];
+      letters[i] = key[i] >= 'a' && key[i] <= 'z' ? 0x20 : 0;
+      used[i] = static_cast<char>(0xFF);
+    }
+  }
+};
+
+uint64_t Load8(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
 // The tokenizer's place in ReadBuffer. A world holds a few hundred thousand
 // tokens, so the parsers work on the text where it stands: the position is
 // held here while they run and written back to ReadPos when they return, a
@@ -215,13 +245,52 @@ class Scanner {
       End();
       return {};
     }
-    size_t at = start;
-    while (at < last && !EndsWord(text_[at])) ++at;
+    const size_t at = FirstWordEnd(start);
     if (at == last)
       End();
     else
       at_ = (kClass.of[static_cast<uint8_t>(text_[at])] & kLeftAfterWord) != 0 ? at : at + 1;
     return std::string_view(text_ + start, at - start);
+  }
+
+  // A word read as a number: an optional sign and decimal digits in
+  // -32768..32767; false (the word consumed) for any other word.
+  bool Number(int16_t& value);
+
+  // count numbers, each as Number() reads it, handed to put in order; false
+  // at the first word that is no number. A map's cells are a few hundred
+  // thousand numbers of a few digits with spaces before them; well before
+  // the last character those are read here directly, anything else (a
+  // sign, five digits or more, a tab or line end, another character after
+  // the digits) by Number().
+  template <class Put>
+  bool Numbers(size_t count, Put put) {
+    for (size_t i = 0; i < count; ++i) {
+      if (!ended_ && at_ + 16 < size_) {
+        size_t at = at_;
+        while (text_[at] == ' ' && at + 16 < size_) ++at;
+        unsigned digit = static_cast<unsigned>(static_cast<uint8_t>(text_[at])) - '0';
+        if (digit <= 9 && at + 16 < size_) {
+          unsigned number = digit;
+          for (int more = 0; more < 3; ++more) {
+            digit = static_cast<unsigned>(static_cast<uint8_t>(text_[at + 1])) - '0';
+            if (digit > 9) break;
+            number = number * 10 + digit;
+            ++at;
+          }
+          const uint8_t kind = kClass.of[static_cast<uint8_t>(text_[at + 1])];
+          if ((kind & kEndsWord) != 0) {
+            put(static_cast<int16_t>(number));
+            at_ = (kind & kLeftAfterWord) != 0 ? at + 1 : at + 2;
+            continue;
+          }
+        }
+      }
+      int16_t value = 0;
+      if (!Number(value)) return false;
+      put(value);
+    }
+    return true;
   }
 
   // A word that a parser takes as its keyword (WorldKeyword).
@@ -307,6 +376,16 @@ class Scanner {
     return std::string_view(text_ + from, stop - from);
   }
 
+  // word (from this text), in lower case, is key.
+  bool Is(std::string_view word, const KeywordText& key) const {
+    if (word.size() != key.text.size()) return false;
+    if (static_cast<size_t>(word.data() - text_) + KeywordText::kRoom > size_) return IsKeyword(word, key.text);
+    for (size_t i = 0; i < word.size(); i += 8)
+      if (((Load8(word.data() + i) | Load8(key.letters + i)) & Load8(key.used + i)) != Load8(key.chars + i))
+        return false;
+    return true;
+  }
+
   static constexpr int kEnd = -1;
 
  private:
@@ -316,6 +395,14 @@ class Scanner {
   size_t FirstNonBlank(size_t at) const {
     const size_t last = size_ - 1;
     while (at < last && IsBlank(text_[at])) ++at;
+    return at;
+  }
+
+  // The first index from at on that holds a character ending a word, or the
+  // last index.
+  size_t FirstWordEnd(size_t at) const {
+    const size_t last = size_ - 1;
+    while (at < last && !EndsWord(text_[at])) ++at;
     return at;
   }
 
@@ -362,6 +449,33 @@ bool ParseWorldNumber(std::string_view word, int16_t& value) {
   return true;
 }
 
+bool Scanner::Number(int16_t& value) {
+  // A map's cells are a few hundred thousand numbers of a few digits each
+  // with a blank or two around them; those are read here in one pass, well
+  // before the last character, and every other word as a word.
+  if (!ended_) {
+    const size_t last = size_ - 1;
+    size_t at = at_;
+    while (at < last && IsBlank(text_[at])) ++at;
+    unsigned digit = static_cast<unsigned>(static_cast<uint8_t>(text_[at])) - '0';
+    if (digit <= 9 && at + 6 < last) {
+      const size_t start = at;
+      unsigned number = 0;
+      do {
+        number = number * 10 + digit;
+        digit = static_cast<unsigned>(static_cast<uint8_t>(text_[++at])) - '0';
+      } while (digit <= 9 && at < start + 5);
+      const uint8_t kind = kClass.of[static_cast<uint8_t>(text_[at])];
+      if ((kind & kEndsWord) != 0 && number <= 32767) {
+        value = static_cast<int16_t>(number);
+        at_ = (kind & kLeftAfterWord) != 0 ? at : at + 1;
+        return true;
+      }
+    }
+  }
+  return ParseWorldNumber(Word(), value);
+}
+
 // After an entry's value the next token must be ")".
 bool CloseEntry(Scanner& scan, int16_t code) {
   if (scan.Token() == ')') return true;
@@ -372,7 +486,7 @@ bool CloseEntry(Scanner& scan, int16_t code) {
 // A value that is not a number leaves the field as it was.
 bool NumberEntry(Scanner& scan, int16_t& field, int16_t code) {
   int16_t value = 0;
-  if (!ParseWorldNumber(scan.Word(), value)) {
+  if (!scan.Number(value)) {
     WorldReadError = code;
     return false;
   }
@@ -494,15 +608,17 @@ bool TileData(Scanner& scan) {
     return false;
   }
   World.Tiles.Create(width, height);
-  for (int row = 0; row < height; ++row) {
-    for (int column = 0; column < width; ++column) {
-      int16_t tile = 0;
-      if (!ParseWorldNumber(scan.Word(), tile)) {
-        WorldReadError = 24;
-        return false;
-      }
-      World.Tiles.Set(column, row, tile);
+  int column = 0, row = 0;
+  const bool read = scan.Numbers(static_cast<size_t>(width) * static_cast<size_t>(height), [&](int16_t tile) {
+    World.Tiles.Set(column, row, tile);
+    if (++column == width) {
+      column = 0;
+      ++row;
     }
+  });
+  if (!read) {
+    WorldReadError = 24;
+    return false;
   }
   return CloseEntry(scan, 24);
 }
@@ -539,36 +655,54 @@ void Tilemap(Scanner& scan) {
 // link type it sets (0: none), its code, and the field it fills.
 struct RecordEntry {
   enum Value : uint8_t { kRestOfLine, kString, kNumber, kFlag };
-  std::string_view key;
+  KeywordText key;
   Value value;
   int16_t linkType;
   int16_t code;
   std::string WorldLink::*text;
   int16_t WorldLink::*number;
 };
-// The most frequent first: the writer's own records need few comparisons.
+// By length, so that a keyword is compared only with those of its length.
 constexpr RecordEntry kRecordEntries[] = {
-    {"name", RecordEntry::kString, 2, 34, &WorldLink::LevelLinkName, nullptr},
-    {"x", RecordEntry::kNumber, 0, 35, nullptr, &WorldLink::X},
-    {"y", RecordEntry::kNumber, 0, 36, nullptr, &WorldLink::Y},
-    {"map-message", RecordEntry::kString, 3, 37, &WorldLink::Message, nullptr},
-    {"teleport-message", RecordEntry::kString, 4, 38, &WorldLink::Message, nullptr},
-    {"invisible-teleporter", RecordEntry::kFlag, 5, 39, &WorldLink::Invisible, nullptr},
-    {"dest_x", RecordEntry::kNumber, 0, 40, nullptr, &WorldLink::DestX},
-    {"dest_y", RecordEntry::kNumber, 0, 41, nullptr, &WorldLink::DestY},
-    {"apply-action-right", RecordEntry::kFlag, 0, 42, &WorldLink::ApplyRight, nullptr},
-    {"apply-action-left", RecordEntry::kFlag, 0, 43, &WorldLink::ApplyLeft, nullptr},
-    {"apply-action-up", RecordEntry::kFlag, 0, 44, &WorldLink::ApplyUp, nullptr},
-    {"apply-action-down", RecordEntry::kFlag, 0, 45, &WorldLink::ApplyDown, nullptr},
-    {"extro-filename", RecordEntry::kString, 0, 46, &WorldLink::ExtroFile, nullptr},
-    {";", RecordEntry::kRestOfLine, 1, 33, nullptr, nullptr},
+    {KeywordText(";"), RecordEntry::kRestOfLine, 1, 33, nullptr, nullptr},
+    {KeywordText("x"), RecordEntry::kNumber, 0, 35, nullptr, &WorldLink::X},
+    {KeywordText("y"), RecordEntry::kNumber, 0, 36, nullptr, &WorldLink::Y},
+    {KeywordText("name"), RecordEntry::kString, 2, 34, &WorldLink::LevelLinkName, nullptr},
+    {KeywordText("dest_x"), RecordEntry::kNumber, 0, 40, nullptr, &WorldLink::DestX},
+    {KeywordText("dest_y"), RecordEntry::kNumber, 0, 41, nullptr, &WorldLink::DestY},
+    {KeywordText("map-message"), RecordEntry::kString, 3, 37, &WorldLink::Message, nullptr},
+    {KeywordText("extro-filename"), RecordEntry::kString, 0, 46, &WorldLink::ExtroFile, nullptr},
+    {KeywordText("apply-action-up"), RecordEntry::kFlag, 0, 44, &WorldLink::ApplyUp, nullptr},
+    {KeywordText("teleport-message"), RecordEntry::kString, 4, 38, &WorldLink::Message, nullptr},
+    {KeywordText("apply-action-left"), RecordEntry::kFlag, 0, 43, &WorldLink::ApplyLeft, nullptr},
+    {KeywordText("apply-action-down"), RecordEntry::kFlag, 0, 45, &WorldLink::ApplyDown, nullptr},
+    {KeywordText("apply-action-right"), RecordEntry::kFlag, 0, 42, &WorldLink::ApplyRight, nullptr},
+    {KeywordText("invisible-teleporter"), RecordEntry::kFlag, 5, 39, &WorldLink::Invisible, nullptr},
 };
+constexpr size_t kRecordEntryCount = sizeof kRecordEntries / sizeof kRecordEntries[0];
+constexpr size_t kLongestRecordKey = 20;
 
-const RecordEntry* FindRecordEntry(std::string_view key) {
-  for (const RecordEntry& entry : kRecordEntries)
-    if (IsKeyword(key, entry.key)) return &entry;
+// The first entry of each keyword length.
+struct EntriesByLength {
+  uint8_t first[kLongestRecordKey + 2] = {};
+  constexpr EntriesByLength() {
+    for (size_t length = 0; length <= kLongestRecordKey + 1; ++length) {
+      size_t i = 0;
+      while (i < kRecordEntryCount && kRecordEntries[i].key.text.size() < length) ++i;
+      first[length] = static_cast<uint8_t>(i);
+    }
+  }
+};
+constexpr EntriesByLength kEntriesByLength;
+
+const RecordEntry* FindRecordEntry(const Scanner& scan, std::string_view key) {
+  if (key.size() > kLongestRecordKey) return nullptr;
+  for (size_t i = kEntriesByLength.first[key.size()]; i < kEntriesByLength.first[key.size() + 1]; ++i)
+    if (scan.Is(key, kRecordEntries[i].key)) return &kRecordEntries[i];
   return nullptr;
 }
+
+constexpr KeywordText kLevelKey("level");
 
 // One "(level" record, after its keyword. pending is the comment line last
 // met between the records; every record after it takes it as its comment.
@@ -605,7 +739,7 @@ bool LevelRecord(Scanner& scan, const std::string& pending) {
       WorldReadError = 32;
       return false;
     }
-    const RecordEntry* const entry = FindRecordEntry(key);
+    const RecordEntry* const entry = FindRecordEntry(scan, key);
     if (entry == nullptr) {
       WorldReadError = 48;
       return false;
@@ -646,7 +780,7 @@ void Levels(Scanner& scan) {
       continue;
     }
     if (token == ')') return;
-    if (token != '(' || !IsKeyword(scan.Keyword(), "level")) {
+    if (token != '(' || !scan.Is(scan.Keyword(), kLevelKey)) {
       WorldReadError = 49;
       return;
     }
@@ -751,13 +885,30 @@ bool LoadWorldText(const std::string& path) {
 // and a blank. A count off either way costs only memory or a growth.
 size_t CountLevelRecords(const std::string& text) {
   const std::string_view key = "(level";
+  const size_t size = text.size();
   size_t count = 0;
-  for (size_t at = text.find(key); at != std::string::npos && count < static_cast<size_t>(kMaxWorldLinks);
-       at = text.find(key, at + key.size())) {
+  auto recordAt = [&](size_t at) {
+    if (text.compare(at, key.size(), key) != 0) return false;
     const size_t after = at + key.size();
-    if (after == text.size() || EndsWord(text[after])) ++count;
+    return after == size || EndsWord(text[after]);
+  };
+  size_t at = 0;
+#if defined(__SSE2__)
+  // "(" stands every few characters in a world's records, "(l" only where a
+  // record opens: sixteen places at a time are tested for it.
+  const __m128i open = _mm_set1_epi8('('), l = _mm_set1_epi8('l');
+  for (; at + 17 <= size; at += 16) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at + 1));
+    auto hits =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(here, open), _mm_cmpeq_epi8(next, l))));
+    for (; hits != 0; hits &= hits - 1)
+      if (recordAt(at + static_cast<size_t>(std::countr_zero(hits)))) ++count;
   }
-  return count;
+#endif
+  for (; at < size; ++at)
+    if (text[at] == '(' && recordAt(at)) ++count;
+  return std::min(count, static_cast<size_t>(kMaxWorldLinks));
 }
 
 // The comment line whose ";" stands at index at, whole as it stands in the
