@@ -119,15 +119,16 @@ namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-// What a character is to the tokenizer: a blank (space, TAB, LF), and how it
-// ends a word: consumed (a blank or "(") or left to be read next (")").
-enum : uint8_t { kBlank = 1, kEndsWord = 2, kLeftAfterWord = 4 };
+// What a character is to the tokenizer: a blank (space, TAB, LF), and
+// whether it ends a word (a blank or a bracket; a ")" is left to be read
+// next, the others are consumed).
+enum : uint8_t { kBlank = 1, kEndsWord = 2 };
 struct CharClasses {
   uint8_t of[256] = {};
   constexpr CharClasses() {
     for (const char c : {' ', '\t', '\n'}) of[static_cast<uint8_t>(c)] = kBlank | kEndsWord;
     of[static_cast<uint8_t>('(')] = kEndsWord;
-    of[static_cast<uint8_t>(')')] = kEndsWord | kLeftAfterWord;
+    of[static_cast<uint8_t>(')')] = kEndsWord;
   }
 };
 constexpr CharClasses kClass;
@@ -246,10 +247,15 @@ class Scanner {
       return {};
     }
     const size_t at = FirstWordEnd(start);
+    // A branch rather than a select on the character: the next word's
+    // position then follows from the prediction and does not wait on the
+    // load of this one's end.
     if (at == last)
       End();
+    else if (text_[at] == ')')
+      at_ = at;
     else
-      at_ = (kClass.of[static_cast<uint8_t>(text_[at])] & kLeftAfterWord) != 0 ? at : at + 1;
+      at_ = at + 1;
     return std::string_view(text_ + start, at - start);
   }
 
@@ -265,31 +271,46 @@ class Scanner {
   // the digits) by Number().
   template <class Put>
   bool Numbers(size_t count, Put put) {
+    // The quick reading stays sixteen characters short of the end, so that
+    // neither a number nor the character after it is the last one.
+    const size_t quickEnd = size_ > 16 ? size_ - 16 : 0;
+    size_t at = at_;
     for (size_t i = 0; i < count; ++i) {
-      if (!ended_ && at_ + 16 < size_) {
-        size_t at = at_;
-        while (text_[at] == ' ' && at + 16 < size_) ++at;
-        unsigned digit = static_cast<unsigned>(static_cast<uint8_t>(text_[at])) - '0';
-        if (digit <= 9 && at + 16 < size_) {
+      if (!ended_ && at < quickEnd) {
+        size_t first = at;
+        while (text_[first] == ' ' && first < quickEnd) ++first;
+        unsigned digit = static_cast<unsigned>(static_cast<uint8_t>(text_[first])) - '0';
+        if (digit <= 9 && first < quickEnd) {
           unsigned number = digit;
+          size_t last = first;
           for (int more = 0; more < 3; ++more) {
-            digit = static_cast<unsigned>(static_cast<uint8_t>(text_[at + 1])) - '0';
+            digit = static_cast<unsigned>(static_cast<uint8_t>(text_[last + 1])) - '0';
             if (digit > 9) break;
             number = number * 10 + digit;
-            ++at;
+            ++last;
           }
-          const uint8_t kind = kClass.of[static_cast<uint8_t>(text_[at + 1])];
-          if ((kind & kEndsWord) != 0) {
+          // The next position follows from the branches taken, not from a
+          // load: numbers read one after another do not wait on each other.
+          const char after = text_[last + 1];
+          if (after == ' ') [[likely]] {
             put(static_cast<int16_t>(number));
-            at_ = (kind & kLeftAfterWord) != 0 ? at + 1 : at + 2;
+            at = last + 2;
+            continue;
+          }
+          if (EndsWord(after)) {
+            put(static_cast<int16_t>(number));
+            at = after == ')' ? last + 1 : last + 2;
             continue;
           }
         }
       }
+      at_ = at;
       int16_t value = 0;
       if (!Number(value)) return false;
       put(value);
+      at = at_;
     }
+    at_ = at;
     return true;
   }
 
@@ -450,9 +471,10 @@ bool ParseWorldNumber(std::string_view word, int16_t& value) {
 }
 
 bool Scanner::Number(int16_t& value) {
-  // A map's cells are a few hundred thousand numbers of a few digits each
-  // with a blank or two around them; those are read here in one pass, well
-  // before the last character, and every other word as a word.
+  // The numbers of entries are a few digits with a blank or two before
+  // them; those are read here in one pass, well before the last character,
+  // and every other word (a sign, more digits, something else after them)
+  // as a word.
   if (!ended_) {
     const size_t last = size_ - 1;
     size_t at = at_;
@@ -465,10 +487,12 @@ bool Scanner::Number(int16_t& value) {
         number = number * 10 + digit;
         digit = static_cast<unsigned>(static_cast<uint8_t>(text_[++at])) - '0';
       } while (digit <= 9 && at < start + 5);
-      const uint8_t kind = kClass.of[static_cast<uint8_t>(text_[at])];
-      if ((kind & kEndsWord) != 0 && number <= 32767) {
+      if (EndsWord(text_[at]) && number <= 32767) {
         value = static_cast<int16_t>(number);
-        at_ = (kind & kLeftAfterWord) != 0 ? at : at + 1;
+        if (text_[at] == ')')
+          at_ = at;
+        else
+          at_ = at + 1;
         return true;
       }
     }
