@@ -144,6 +144,12 @@ TEST_F(WorldReader, ANumberIsAnOptionalSignAndDigitsInSixteenBitsAndAnythingElse
     const int code = Read(Doc("  (properties (start_pos_x 77) (start_pos_x " + std::string(word) + "))\n" + kTiles));
     EXPECT_EQ(code, value == 77 ? 13 : 0) << word;
     EXPECT_EQ(World.StartX, value) << word;
+    // The same word as a map cell, with text enough after it for the quick
+    // reading of cells.
+    const int cellCode = Read(Doc("  (tilemap (width 1) (height 1) (data " + std::string(word) +
+                                  " ))\n  (properties (name \"read on past the map\"))\n"));
+    EXPECT_EQ(cellCode, value == 77 ? 24 : 0) << word;
+    EXPECT_EQ(World.Tiles.Get(0, 0), value == 77 ? 0 : value) << word;
   }
 }
 
