@@ -34,4 +34,10 @@ ScriptedUi::ScriptedUi() {
 
 ScriptedUi::~ScriptedUi() { InstallUiServices(std::move(previous_)); }
 
+std::vector<std::string> ScriptedUi::Boxes() const {
+  std::vector<std::string> boxes;
+  for (const MsgBoxCall& c : msgCalls) boxes.push_back(c.text + "|" + c.title + "|" + std::to_string(c.style));
+  return boxes;
+}
+
 }  // namespace yv::platform

@@ -46,6 +46,10 @@ class ScriptedUi {
   std::vector<InputBoxCall> inputCalls;
   std::vector<FileDialogRequest> fileCalls;
 
+  // The message boxes asked so far, each as "text|title|style": one value that
+  // says which boxes came, in which order and how often.
+  std::vector<std::string> Boxes() const;
+
  private:
   UiServices previous_;
 };

@@ -800,10 +800,7 @@ TEST(FormTest, DisabledWindowKeepsItsPointerAndTakesNoInput) {
   form->SetFormEnabled(true);
   EXPECT_FALSE(form->IsUnloaded());
   QPointer<Form> closing = form.release();  // its unload deletes it
-  for (int i = 0; i < 3 && closing; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  test::Settle();
   EXPECT_TRUE(closing.isNull());
   delete closing.data();
 }

@@ -47,7 +47,7 @@ bool KeptAbove(Form* dialog, Form* owner) {
 
 TEST(DialogLifeCycle, TheOwnerIsGivenBackWhateverClosesTheDialog) {
   struct Case {
-    const char* way;
+    std::string_view way;
     OwnerUse use;
     bool ownerFirst;
   };
@@ -76,12 +76,11 @@ TEST(DialogLifeCycle, TheOwnerIsGivenBackWhateverClosesTheDialog) {
       EXPECT_FALSE(owner->FormEnabled()) << c.way;
     } else {
       if (c.use != OwnerUse::LeaveEnabled) owner->close();  // refused while held, and not kept for later
-      const std::string way = c.way;
-      const bool deleted = way.starts_with("deleted");
+      const bool deleted = c.way.starts_with("deleted");
       if (deleted)
         delete d;
       else
-        way.starts_with("button") ? d->Unload() : (void)d->close();
+        c.way.starts_with("button") ? d->Unload() : (void)d->close();
       QCoreApplication::processEvents();
       EXPECT_EQ(g_unloads, deleted ? std::vector<std::string>{} : std::vector<std::string>{"dialog"}) << c.way;
       EXPECT_TRUE(owner->FormEnabled() && owner->isVisible()) << c.way;

@@ -104,11 +104,8 @@ TEST(Startup, NeverPlacedMainWindowIsCentred) {
 TEST(Startup, ACloseDuringTheLoadEndsTheProgramOnceTheLoadHasEnded) {
   namespace fs = std::filesystem;
   const fs::path sample = fs::path(YV_SOURCE_DIR) / "sample";
-  struct Case {
-    const char* way;
-    bool posted;
-  };
-  for (const Case c : {Case{"posted close event", true}, Case{"close()", false}}) {
+  for (const bool posted : {true, false}) {
+    SCOPED_TRACE(posted ? "posted close event" : "close()");
     test::TempTree tree;
     platform::ScriptedUi ui;
     fs::copy(sample / "Program Files", tree.Host("Program Files"), fs::copy_options::recursive);
@@ -121,22 +118,17 @@ TEST(Startup, ACloseDuringTheLoadEndsTheProgramOnceTheLoadHasEnded) {
       MainFrm* frm = MainFrm::Instance();
       if (!frm) return;
       closedInLoad = !LevelLoaded;
-      if (c.posted)
-        QCoreApplication::postEvent(frm, new QCloseEvent);
-      else
-        frm->close();
+      posted ? QCoreApplication::postEvent(frm, new QCloseEvent) : (void)frm->close();
     });
     test::ResetProgramState();
     InstallWindowHooks();
     Main();
     platform::InstallEventPump(std::move(previous));
-    EXPECT_TRUE(closedInLoad) << c.way;
-    EXPECT_TRUE(LevelLoaded) << c.way;
-    EXPECT_FALSE(MainWindowAlive()) << c.way;
+    EXPECT_TRUE(closedInLoad && LevelLoaded && !MainWindowAlive());
     if (MainWindowAlive()) MainFrm::Instance()->Unload();
     Settle();
-    EXPECT_EQ(MainFrm::Instance(), nullptr) << c.way;
-    EXPECT_EQ(DecodePreferences(tree.Read("Editor/YV_Editor.Preferences")).SavedTile, saved.SavedTile) << c.way;
+    EXPECT_EQ(MainFrm::Instance(), nullptr);
+    EXPECT_EQ(DecodePreferences(tree.Read("Editor/YV_Editor.Preferences")).SavedTile, saved.SavedTile);
     Windows = WindowHooks{};
   }
 }

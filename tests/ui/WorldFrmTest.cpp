@@ -57,9 +57,7 @@ TEST_F(WorldWindow, LoadPaths) {
     ResetWorldData();
     ui.msgCalls.clear();
     bool mainShownAtBox = false;  // the world window is shown before the main window goes
-    ui.onMsgBox = [&](const platform::MsgBoxCall&) {
-      mainShownAtBox = main->isVisible() && WorldFrm::Instance()->isVisible();
-    };
+    ui.onMsgBox = [&](const auto&) { mainShownAtBox = main->isVisible() && WorldFrm::Instance()->isVisible(); };
     ASSERT_NE(OpenWorldWindow(), nullptr);
     const bool drawn = c.file == path;
     EXPECT_TRUE(frm->ModeOption[c.wantMode]->Value() && frm->WorldEditMode == c.wantMode) << c.mode;
@@ -84,34 +82,30 @@ TEST_F(WorldWindow, LoadPaths) {
 // input: what the user does on it while the world window loads (here while the
 // load's box is up) is refused, and it is first enabled again by the close.
 TEST_F(WorldWindow, TheMainWindowTakesNoInputWhileTheWorldWindowIsOpen) {
-  struct Case {
-    const char* input;
-    std::function<void()> deliver;
-  };
-  const Case cases[] = {
-      {"Variables", [&] { test::Mouse::Click(main->TB->ButtonWidget(10)); }},
-      {"file name", [&] { test::Mouse::Click(main->FileNameBox); }},
-      {"close box", [&] { main->close(); }},
+  const std::function<void()> inputs[] = {
+      [&] { test::Mouse::Click(main->TB->ButtonWidget(10)); },  // "Variables"
+      [&] { test::Mouse::Click(main->FileNameBox); },           // the file name
+      [&] { main->close(); },                                   // the close box
   };
   Pref.LastWorldMapFile = WorldMapsDir + "\\gone.yvwm";  // the load shows its box
-  for (const Case& c : cases) {
+  for (const auto& input : inputs) {
+    SCOPED_TRACE(&input - inputs);
     bool heldAtBox = false;
-    ui.onMsgBox = [&](const platform::MsgBoxCall&) {
+    ui.onMsgBox = [&](const auto&) {
       heldAtBox = main->isVisible() && !main->FormEnabled() && main->MousePointer() == controls::Pointer::Hourglass &&
                   WorldFrm::Instance()->isVisible();
-      c.deliver();
+      input();
     };
-    ASSERT_NE(OpenWorldWindow(), nullptr) << c.input;
+    ASSERT_NE(OpenWorldWindow(), nullptr);
     ui.onMsgBox = nullptr;
-    EXPECT_TRUE(heldAtBox) << c.input;
-    EXPECT_TRUE(VarsFrm::Instance() == nullptr && ui.fileCalls.empty() && !main->IsUnloaded()) << c.input;
-    EXPECT_TRUE(frm->IsLoaded() && !main->isVisible() && !main->FormEnabled()) << c.input;
+    EXPECT_TRUE(heldAtBox && VarsFrm::Instance() == nullptr && ui.fileCalls.empty() && !main->IsUnloaded());
+    EXPECT_TRUE(frm->IsLoaded() && !main->isVisible() && !main->FormEnabled());
     // The world window's own dialog gives back the world window, not the main one.
     frm->WTB_ButtonClick(8);
     WorldPropertiesFrm::Instance()->close();
-    EXPECT_TRUE(frm->FormEnabled() && !main->FormEnabled()) << c.input;
+    EXPECT_TRUE(frm->FormEnabled() && !main->FormEnabled());
     frm->Close();
-    EXPECT_TRUE(MainGivenBack()) << c.input;
+    EXPECT_TRUE(MainGivenBack());
     test::Settle();
   }
 }
@@ -146,8 +140,7 @@ TEST_F(WorldWindow, ClosePaths) {
     EXPECT_EQ(frm->Close(), c.closes);
     ASSERT_EQ(ui.msgCalls.size(), (c.answer ? 1u : 0u) + (c.failing ? 1u : 0u));
     if (c.answer) {
-      EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title, "Save World Map Changes?|World Map Changed");
-      EXPECT_EQ(ui.msgCalls[0].style, platform::kQuestionYesNoCancel);
+      EXPECT_EQ(ui.Boxes()[0], "Save World Map Changes?|World Map Changed|35");
       EXPECT_EQ(modeAtQuestion, 4);
     }
     EXPECT_EQ(ReadWorld("c.yvwm") != before, c.written) << c.answer;
@@ -239,11 +232,9 @@ TEST_F(WorldWindow, CreateNewWorldAfterAFailedRead) {
   frm->WTB_ButtonClick(1);
   frm->WTB_ButtonClick(1);
   EXPECT_FALSE(NewWorldPending);
-  ASSERT_EQ(ui.msgCalls.size(), 3u);
-  EXPECT_EQ(ui.msgCalls[0].text + ui.msgCalls[1].text, "Save World Map Changes?Save World Map Changes?");
-  EXPECT_EQ(ui.msgCalls[2].text + "|" + ui.msgCalls[2].title,
-            "Do you wish to create a new world?|Yorvane New World Creation");
-  EXPECT_EQ(ui.msgCalls[2].style, platform::kQuestionYesNo);
+  const std::string unsaved = "Save World Map Changes?|World Map Changed|35";
+  EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{unsaved, unsaved,
+                                                  "Do you wish to create a new world?|Yorvane New World Creation|36"}));
   frm->WTB_ButtonClick(1);
   EXPECT_TRUE(NewWorldPending && WorldReadError == 0 && frm->WorldEditMode == 0);
   EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, "");  // the new world has no file yet
@@ -267,8 +258,7 @@ TEST_F(WorldWindow, CreateNewWorldAfterAFailedRead) {
 }
 
 // The 58-byte map of 32767 x 32767 cells opens and is drawn; "Save World Map"
-// refuses it at once with its box, and the window, the program and the file
-// stay as they were.
+// refuses it at once with its box, and the window, program and file stay as they were.
 TEST_F(WorldWindow, AMapTooLargeToSaveIsRefusedAtOnce) {
   const std::string huge = "(yorvane-worldmap (tilemap (width 32767) (height 32767)))\n";
   tree.Write(test::kWorldMapsFolder + "huge.yvwm", huge);
@@ -281,12 +271,11 @@ TEST_F(WorldWindow, AMapTooLargeToSaveIsRefusedAtOnce) {
   ui.msgCalls.clear();
   QElapsedTimer clock;
   qint64 boxAfter = -1;
-  ui.onMsgBox = [&](const platform::MsgBoxCall&) { boxAfter = clock.elapsed(); };
+  ui.onMsgBox = [&](const auto&) { boxAfter = clock.elapsed(); };
   clock.start();
   frm->WTB_ButtonClick(5);
-  ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title + "|" + std::to_string(ui.msgCalls[0].style),
-            "Error Saving World Map Data!\r\nThe map is too large to save.|YV_Editor - Save World Map|16");
+  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Error Saving World Map Data!\r\nThe map is too large to save."
+                                                 "|YV_Editor - Save World Map|16"});
   EXPECT_TRUE(boxAfter >= 0 && boxAfter < 100) << boxAfter;
   EXPECT_TRUE(WorldFrm::Instance() == frm && frm->isVisible() && main->isHidden() && WorldChanged);
   EXPECT_EQ(ReadWorld("huge.yvwm"), huge);

@@ -136,8 +136,7 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
     ui.msgAnswers = {answer};
     ui.fileAnswers = {answer == platform::kNo ? std::optional(frostbite) : std::nullopt};
     click(3);
-    ASSERT_EQ(ui.msgCalls.size(), 1u);
-    EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title, "Save World Map Changes?|World Map Changed");
+    EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Save World Map Changes?|World Map Changed|35"});
     EXPECT_EQ(ui.fileCalls.size(), answer == platform::kCancel ? 0u : 1u);
     EXPECT_EQ(Shown(Cell(0, 0)), answer == platform::kCancel ? Picture(7)
                                  : answer == platform::kNo   ? Picture(4)
@@ -159,8 +158,7 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
   tree.Write(test::kWorldMapsFolder + "bad.yvwm", "(yorvane-worldmap\n (properties (name 5");
   ui.fileAnswers = {WorldMapsDir + "\\bad.yvwm"};
   click(3);
-  ASSERT_EQ(ui.msgCalls.size(), 1u);
-  EXPECT_EQ(ui.msgCalls[0].text + "|" + ui.msgCalls[0].title, "Error # 1|World Read Error");
+  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Error # 1|World Read Error|16"});
   Grab("read_failed.png");
 
   // A new world has no file name until the close names it; it is found again.
