@@ -8,8 +8,6 @@
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
-#include "platform/System.h"
-#include "platform/TextInput.h"
 
 namespace yv {
 

@@ -197,8 +197,7 @@ void WorldFrm::Form_Load() {
   EditFavorites = 0;
   FileNameBox->SetCaption("");
   if (!Trim(Pref.LastWorldMapFile).empty()) {
-    readErrorShown_ = false;
-    ReadWorldFile(Pref.LastWorldMapFile);
+    ReadWorld(Pref.LastWorldMapFile);
     WorldEditMode = Pref.SavedWorldMode;
     // Each change of value redraws at once, possibly with the saved mode
     // before it has been checked.
@@ -244,7 +243,7 @@ bool WorldFrm::MayReplaceWorld() { return AskToSaveChanges(true) && !IsUnloaded(
 bool WorldFrm::SaveWorld() {
   // A world without a file name must not be lost, nor written over another
   // world's file: it is named first.
-  if (Trim(Pref.LastWorldMapFile).empty()) return BuildWorldText() && SaveWorldAsDialog();
+  if (Trim(Pref.LastWorldMapFile).empty()) return SaveWorldAsCommand();
   return SaveWorldFile(Pref.LastWorldMapFile);
 }
 
@@ -306,18 +305,19 @@ void WorldFrm::SaveWorldCommand() {
   SaveWorld();
 }
 
-void WorldFrm::SaveWorldAsCommand() {
-  if (!WorldLoaded || !BuildWorldText()) return;
-  SaveWorldAsDialog();
-}
+bool WorldFrm::SaveWorldAsCommand() { return WorldLoaded && BuildWorldText() && SaveWorldAsDialog(); }
 
 void WorldFrm::OpenWorldDialog() {
   std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Open);
   if (!chosen) return;  // Cancel ends the command without a message
-  readErrorShown_ = false;
-  ReadWorldFile(*chosen);
+  ReadWorld(*chosen);
   if (WorldLoaded) Pref.LastWorldMapFile = *chosen;
   UpdateWorld();
+}
+
+void WorldFrm::ReadWorld(const std::string& path) {
+  readErrorShown_ = false;  // a new read's error is told again
+  ReadWorldFile(path);
 }
 
 bool WorldFrm::SaveWorldAsDialog() {
@@ -352,8 +352,7 @@ void WorldFrm::ClearWorldView() {
   overlay_->Clear();
   overlay_->Done();
   // Nothing of the world that is gone stays in view.
-  for (ImageBox* marker : DotImg) marker->SetVisible(false);
-  for (ImageBox* marker : TeleportImg) marker->SetVisible(false);
+  HideLinkMarkers();
   ZunboImg->SetVisible(false);
   ClearLinkList();
   WorldEditMode = 0;

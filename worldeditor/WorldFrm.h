@@ -148,7 +148,7 @@ class WorldFrm : public controls::Form {
   // True when the chosen file was written; only then is its name the world's.
   bool SaveWorldAsDialog();
   void SaveWorldCommand();    // toolbar "Save World Map"
-  void SaveWorldAsCommand();  // toolbar "Save Map As"
+  bool SaveWorldAsCommand();  // toolbar "Save Map As"; true when the file was written
   void CreateNewWorld();
   void ClearWorldView();
   void DrawWorldMap();
@@ -198,6 +198,12 @@ class WorldFrm : public controls::Form {
   void ShowModePanel(bool worldDrawn);
   // The link list with no row and no read-out, for a view without a world.
   void ClearLinkList();
+  // The list's scroll bar and rows for count links.
+  void FillLinkRows(int count);
+  // Every link marker hidden.
+  void HideLinkMarkers();
+  // ReadWorldFile(path), whose error the next redraw tells once.
+  void ReadWorld(const std::string& path);
 
   controls::PictureOverlay* overlay_ = nullptr;  // world tile 16 reaches a pixel below its cell
   bool closeAsked_ = false;                      // the user's close has stored and asked already

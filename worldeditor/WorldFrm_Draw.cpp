@@ -148,6 +148,11 @@ void WorldFrm::DrawWorldMap() {
   AutoCheck->SetValue(Pref.WorldAutoComplete);
 }
 
+void WorldFrm::HideLinkMarkers() {
+  for (ImageBox* marker : DotImg) marker->SetVisible(false);
+  for (ImageBox* marker : TeleportImg) marker->SetVisible(false);
+}
+
 void WorldFrm::DrawLinkMarkers() {
   LayerShown = {false, false, false};
   if (WorldEditMode == 2) LayerShown[1] = true;
@@ -155,8 +160,7 @@ void WorldFrm::DrawLinkMarkers() {
 
   const int count = std::min<int>(World.LinkCount, static_cast<int>(World.Links.size()) - 1);
   if (count <= 0) {
-    for (ImageBox* marker : DotImg) marker->SetVisible(false);
-    for (ImageBox* marker : TeleportImg) marker->SetVisible(false);
+    HideLinkMarkers();
     return;
   }
 

@@ -79,10 +79,12 @@ void WorldFrm::BuildLinkFrame() {
 
 void WorldFrm::UpdateLinkList() {
   if (!LinkFrame || !LinkFrame->Visible()) return;
+  FillLinkRows(World.LinkCount);
+}
 
+void WorldFrm::FillLinkRows(int count) {
   // A new value or a maximum below the value runs LinkScroll_Change, which
   // fills the list itself; the fill below then finds everything in place.
-  const int count = World.LinkCount;
   if (count >= kLinkRows + 1) {
     LinkScroll->SetMax(count - kLinkRows);
     LinkScroll->SetEnabled(true);
@@ -126,14 +128,7 @@ void WorldFrm::UpdateLinkList() {
 }
 
 void WorldFrm::ClearLinkList() {
-  LinkScroll->SetValue(0);
-  LinkScroll->SetMax(0);
-  LinkScroll->SetEnabled(false);
-  for (int i = 0; i < kLinkRows; ++i) {
-    LinkIndImg[i]->SetVisible(false);
-    LinkNumBox[i]->SetVisible(false);
-    LinkTypeBox[i]->SetVisible(false);
-  }
+  FillLinkRows(0);
   for (Label* box : {LinkNameBox, LinkXBox, LinkYBox, LinkDXBox, LinkDYBox}) box->SetCaption("");
 }
 
