@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <vector>
 
+#include "controls/Form.h"
 #include "model/General.h"
 #include "platform/qt/QtServices.h"
 
@@ -199,7 +200,17 @@ bool TextBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched != Editor()) return false;
   if (event->type() == QEvent::KeyPress) return FilterKey(static_cast<QKeyEvent*>(event));
   if (event->type() == QEvent::InputMethod) return FilterInputMethod(static_cast<QInputMethodEvent*>(event));
+  if (event->type() == QEvent::FocusOut) OnFocusOut(static_cast<QFocusEvent*>(event)->reason());
   return false;
+}
+
+void TextBox::OnFocusOut(Qt::FocusReason reason) {
+  // A window that loses the focus as a whole keeps it on this box: the user
+  // comes back to it (a box that told something while typing goes away).
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  const auto* form = qobject_cast<const Form*>(window());
+  if (form && form->IsUnloaded()) return;
+  Raise(LostFocus);
 }
 
 bool TextBox::FilterKey(QKeyEvent* event) {
@@ -283,9 +294,19 @@ bool FilterNumberKey(int& keyAscii) {
   return enter;
 }
 
-void StoreNumber(const TextBox* box, int16_t& field) {
+bool StoreNumber(const TextBox* box, int16_t& field) {
   int16_t value = 0;
-  if (TextToInt16(box->Text(), value)) field = value;
+  if (!TextToInt16(box->Text(), value) || value == field) return false;
+  field = value;
+  return true;
+}
+
+void ShowStoredWhenLeft(TextBox* box, const int16_t& field) {
+  box->LostFocus = [box, &field] { box->SetText(FormatInt(field)); };
+}
+
+void ShowStoredWhenLeft(TextBox* box, const double& field) {
+  box->LostFocus = [box, &field] { box->SetText(FormatDouble(field)); };
 }
 
 }  // namespace yv::controls

@@ -36,6 +36,10 @@ class TextBox : public Control<QWidget> {
 
   std::function<void()> Change;
   std::function<void(int& keyAscii)> KeyPress;
+  // The user has left the box: the focus went to another control of its
+  // window. Not when the window itself loses the focus (a message box or
+  // another window comes up), nor while the window unloads.
+  std::function<void()> LostFocus;
 
   bool MultiLine() const { return multi_ != nullptr; }
   const std::string& Text() const { return text_; }
@@ -63,6 +67,7 @@ class TextBox : public Control<QWidget> {
   std::string ReadEditor() const;
   void WriteEditor(const std::string& text);
   void OnEdited();
+  void OnFocusOut(Qt::FocusReason reason);
   bool FilterKey(QKeyEvent* event);
   bool FilterInputMethod(QInputMethodEvent* event);
   void Type(int code);
@@ -89,7 +94,14 @@ bool FilterNumberKey(int& keyAscii);
 // Stores a number box's text into its 16-bit field, for its Change: the text
 // read as a decimal number rounded to the nearest integer. A text that is no
 // number or does not fit the field (an emptied box, 40000, pasted letters)
-// leaves the last valid value.
-void StoreNumber(const TextBox* box, int16_t& field);
+// leaves the last valid value. True when the field took another value.
+bool StoreNumber(const TextBox* box, int16_t& field);
+
+// What a number box shows is what is stored: a box left with a text that was
+// not taken (40000 in a 16-bit field, "0,5", an emptied box) shows its
+// field's value again, in the notation of the files. Sets the box's
+// LostFocus; field must outlive the box.
+void ShowStoredWhenLeft(TextBox* box, const int16_t& field);
+void ShowStoredWhenLeft(TextBox* box, const double& field);
 
 }  // namespace yv::controls

@@ -113,6 +113,11 @@ void LinkForm::WireHandlers() {
   YBox->Change = [this] { YBox_Change(); };
   DestXBox->Change = [this] { DestXBox_Change(); };
   DestYBox->Change = [this] { DestYBox_Change(); };
+  // A number box left with a text that was not taken shows what is stored.
+  ShowStoredWhenLeft(XBox, EditLink.X);
+  ShowStoredWhenLeft(YBox, EditLink.Y);
+  ShowStoredWhenLeft(DestXBox, EditLink.DestX);
+  ShowStoredWhenLeft(DestYBox, EditLink.DestY);
   ApplyLeftCheck->Click = [this] { ApplyLeftCheck_Click(); };
   ApplyRightCheck->Click = [this] { ApplyRightCheck_Click(); };
   ApplyUpCheck->Click = [this] { ApplyUpCheck_Click(); };

@@ -31,6 +31,12 @@ struct Mouse {
   static void Move(QWidget* w, QPoint p) { QTest::mouseMove(Window(w), At(w, p)); }
 };
 
+// The user leaves the text box whose editor is `editor` with the Tab key:
+// the focus-out event the window system sends then.
+inline void Leave(QWidget* editor) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(editor, &out);
+}
 
 // Runs pending events, the deferred deletes of unloaded windows included.
 inline void Settle() {

@@ -28,6 +28,7 @@
 #include "controls/OnFirstUse.h"
 #include "controls/PictureOverlay.h"
 #include "controls/RedrawGuard.h"
+#include "model/General.h"
 #include "platform/Paths.h"
 #include "tests/support/UiSupport.h"
 
@@ -220,6 +221,38 @@ TEST(TextBoxTest, ChangeRunsOncePerChangeAndNotForTheSameText) {
   box->SetText("other");
   EXPECT_EQ(box->Text(), "fixed");
   EXPECT_EQ(nested, 2);
+}
+
+TEST(TextBoxTest, ANumberBoxLeftWithATextNotTakenShowsTheStoredValue) {
+  auto form = ShownForm();
+  auto* box = new TextBox(form.get(), 10, 10, 100, 21);
+  auto* speed = new TextBox(form.get(), 10, 40, 100, 21);
+  int16_t field = 0;
+  double ratio = 0;
+  box->Change = [&] { StoreNumber(box, field); };
+  speed->Change = [&] { TextToDouble(speed->Text(), ratio); };
+  ShowStoredWhenLeft(box, field);
+  ShowStoredWhenLeft(speed, ratio);
+  QTest::keyClicks(box->Editor(), "40000");  // 4, 40, 400 and 4000 are taken, 40000 not
+  EXPECT_EQ(field, 4000);
+  speed->SetText("0,5");
+  // The window losing the focus as a whole (a box that tells something comes
+  // up) is no leaving of the box.
+  for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::TabFocusReason}) {
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QCoreApplication::sendEvent(box->Editor(), &out);
+    QCoreApplication::sendEvent(speed->Editor(), &out);
+    const bool left = reason == Qt::TabFocusReason;
+    EXPECT_EQ(box->Text() + "|" + speed->Text(), left ? "4000|0" : "40000|0,5");
+  }
+  EXPECT_EQ(field, 4000);
+  // Nor does a window that unloads tell its boxes.
+  int left = 0;
+  box->LostFocus = [&] { ++left; };
+  form->Unload();
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(box->Editor(), &out);
+  EXPECT_EQ(left, 0);
 }
 
 TEST(TextBoxTest, KeyPressRunsBeforeTheTextAndCanSwallowOrChange) {
