@@ -1,18 +1,34 @@
 #include "platform/Ui.h"
 
+#include "platform/FileSystem.h"
+
 namespace yv::platform {
 namespace {
 
 UiServices g_ui;
 CommonDialog* g_shared = nullptr;  // the SharedCommonDialog that exists, if any
 
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return s;
+}
+
+// The question of a save dialog whose chosen file exists: true to replace it.
+bool MayReplace(const std::string& path) {
+  const size_t slash = path.rfind('\\');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return MsgBox(name + " already exists.\r\nDo you want to replace it?", kQuestionYesNo, "Confirm Save As") == kYes;
+}
+
 void ShowFileDialog(CommonDialog& cd, bool save) {
-  FileDialogRequest request{save, cd.Filter, cd.InitDir, cd.FileName, cd.DialogTitle};
-  std::string chosen;
-  bool ok = g_ui.fileDialog && g_ui.fileDialog(request, chosen);
-  if (ok) {
+  for (;;) {
+    FileDialogRequest request{save, cd.Filter, cd.InitDir, cd.FileName, cd.DialogTitle};
+    std::string chosen;
+    if (!g_ui.fileDialog || !g_ui.fileDialog(request, chosen)) break;
     cd.FileName = chosen;
-    return;
+    // Windows paths name one file whatever the case of their letters.
+    if (!save || !Fs().FileExists(chosen) || Lower(chosen) == Lower(cd.OwnFile) || MayReplace(chosen)) return;
   }
   if (cd.CancelError) throw yv::platform::CancelError();
 }
@@ -34,7 +50,9 @@ SharedCommonDialog::~SharedCommonDialog() {
 }
 
 std::optional<std::string> ChooseFile(CommonDialog& cd, FileDialogMode mode, const std::string& filter,
-                                      const std::string& initDir, const std::optional<std::string>& fileName) {
+                                      const std::string& initDir, const std::optional<std::string>& fileName,
+                                      const std::string& ownFile) {
+  cd.OwnFile = ownFile;
   cd.CancelError = true;
   cd.InitDir = initDir;
   cd.Filter = filter;

@@ -30,13 +30,17 @@ struct CancelError : std::runtime_error {
 // success FileName holds the chosen Windows path.
 struct CommonDialog {
   bool CancelError = false;
-  std::string Filter;      // "description|pattern[|description|pattern...]"
-  std::string InitDir;     // Windows path
-  std::string FileName;    // Windows path (or a bare name)
+  std::string Filter;    // "description|pattern[|description|pattern...]"
+  std::string InitDir;   // Windows path
+  std::string FileName;  // Windows path (or a bare name)
   std::string DialogTitle;
+  // The document's own file, which the save dialog replaces without asking.
+  std::string OwnFile;
 
   void ShowOpen();
-  void ShowSave();  // asks before replacing an existing file
+  // Asks before replacing an existing file other than OwnFile; No shows the
+  // dialog again for another name.
+  void ShowSave();
 };
 
 // The program's shared common dialog: while a SharedCommonDialog exists (the
@@ -61,9 +65,11 @@ inline constexpr std::nullopt_t kLastChosenName = std::nullopt;
 // Shows `cd` as an open or save dialog with "cancel raises an error" set and
 // the given filter, initial folder and preset file name, and returns the
 // chosen path, or nothing when the user cancels. Any other failure of the
-// dialog is not a choice of nothing and goes on to the caller.
+// dialog is not a choice of nothing and goes on to the caller. A save
+// dialog replaces ownFile, the document's own file, without asking.
 std::optional<std::string> ChooseFile(CommonDialog& cd, FileDialogMode mode, const std::string& filter,
-                                      const std::string& initDir, const std::optional<std::string>& fileName);
+                                      const std::string& initDir, const std::optional<std::string>& fileName,
+                                      const std::string& ownFile = "");
 
 struct FileDialogRequest {
   bool save = false;

@@ -136,6 +136,9 @@ void InstallQtUiServices() {
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The question before an existing file is replaced comes after the
+    // dialog (CommonDialog::ShowSave), which knows the document's own file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     // The preset name may hold a whole path: its folder then wins over the initial folder.
     std::string name = request.fileName;
     std::string folder = request.initDir;
