@@ -75,7 +75,7 @@ void BackGndFrm::ImageFiles_Click() {
 void BackGndFrm::OKCmd_Click() {
   // With nothing chosen in this run there is no choice to store: the
   // level keeps its background.
-  if (!SelectedFile.empty()) Level.Background = SelectedFile;
+  if (!SelectedFile.empty()) SetLevelField(Level.Background, SelectedFile);
   Unload();
 }
 

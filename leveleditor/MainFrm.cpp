@@ -359,8 +359,8 @@ void MainFrm::Form_Load() {
       ScrollPaletteToTile();
       MapXScroll->SetValue(Pref.SavedScrollX);  // clamped into the scroll bar's range
     } else {
-      int answer = ShowMsgBox("Do you wish to select anothe level now?", platform::kQuestionYesNoCancel,
-                              "Level Load Error");
+      int answer =
+          ShowMsgBox("Do you wish to select anothe level now?", platform::kQuestionYesNoCancel, "Level Load Error");
       if (answer == platform::kYes) {
         LoadLevelDialog();
       } else if (answer == platform::kCancel) {
@@ -400,7 +400,7 @@ void MainFrm::Form_Unload() {
 bool MainFrm::Form_QueryUnload() {
   // While "Create Set" waits for its dialog the window stays enabled, but it
   // must not go away under the waiting command.
-  return !creatingSet_;
+  return !creatingSet_ && AskToSaveLevel();
 }
 
 // ---------------------------------------------------------------- view options

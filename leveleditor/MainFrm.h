@@ -192,8 +192,13 @@ class MainFrm : public controls::Form {
   void ResetMarkerBlink();
   void CreateLevelSet();
   void CreateLevelCommand();
-  void SaveLevelCommand();
+  // "Save Level": true when the file now holds the level.
+  bool SaveLevelCommand();
   SaveResult WriteLevelHoldingInput();
+  // "Save Level Changes?" when the level has unsaved changes, and the save
+  // on Yes as "Save Level" does it. False when the command asking is to stop
+  // with the level as it is (Cancel, a save not done).
+  bool AskToSaveLevel();
   void UpdateTilePalette();
   void ScrollPaletteToTile();
   void ToggleFavoriteA(int16_t& slot);
@@ -225,6 +230,8 @@ class MainFrm : public controls::Form {
   void BuildBGUFrame();
   void BuildListRows();
   void WireHandlers();
+  // FileNameBox: the level's file and its width.
+  void ShowFileName();
   // Draws the palette's pictures as UpdateTilePalette chose them.
   void ShowPalettePictures();
   // True while "Create Set" waits for the new-level-set dialog; the commands

@@ -85,7 +85,7 @@ void MainFrm::BGImg_MouseMove(int index, int, int, int, int) {
 
 void MainFrm::StayCheck_Click(int index) {
   if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index))
-    o->StayOnPlatform = static_cast<int16_t>(StayCheck[index]->Value() == 1 ? 1 : 0);
+    SetLevelField(o->StayOnPlatform, static_cast<int16_t>(StayCheck[index]->Value() == 1 ? 1 : 0));
 }
 
 void MainFrm::BGUXBox_KeyPress(int, int& keyAscii) { FilterCoordinateKey(*this, keyAscii); }
@@ -93,11 +93,13 @@ void MainFrm::BGUYBox_KeyPress(int, int& keyAscii) { FilterCoordinateKey(*this, 
 
 // An empty box, or a text that is no 16-bit number, keeps the last valid value.
 void MainFrm::BGUXBox_Change(int index) {
-  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUXBox[index], o->X);
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index))
+    if (controls::StoreNumber(BGUXBox[index], o->X)) LevelChanged = true;
 }
 
 void MainFrm::BGUYBox_Change(int index) {
-  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index)) controls::StoreNumber(BGUYBox[index], o->Y);
+  if (LevelObject* o = ObjectNumber(BGUScroll->Value() + index))
+    if (controls::StoreNumber(BGUYBox[index], o->Y)) LevelChanged = true;
 }
 
 void MainFrm::DelBadGuyCmd_Click() {
@@ -111,6 +113,7 @@ void MainFrm::DelBadGuyCmd_Click() {
     --BadGuyKinds[k].Count;
   // The selection keeps its number: the object that followed is now selected.
   RemoveObject(SelectedObject);
+  LevelChanged = true;
   UpdateDisplay();
 }
 

@@ -86,6 +86,7 @@ void MainFrm::Img_MouseDown(int index, int button, int, int X, int Y) {
     o.X = Clamp16(static_cast<long long>(cell.x) * 32 + X);
     o.Y = Clamp16(static_cast<long long>(cell.row) * 32 + Y);
     if (BadGuyKinds[o.Kind].Count < INT16_MAX) ++BadGuyKinds[o.Kind].Count;
+    LevelChanged = true;
     UpdateDisplay();
     return;
   }
@@ -99,6 +100,7 @@ void MainFrm::Img_MouseDown(int index, int button, int, int X, int Y) {
     TileMap* map = LayerMap(CurrentLayer);
     if (!map || map->Get(cell.x, cell.row) == SelectedTile) return;
     map->Set(cell.x, cell.row, SelectedTile);
+    LevelChanged = true;
     UpdateDisplay();
   } else if (button == 2) {
     // The pick: also in pick mode and with the reset-point tool, which the
@@ -119,8 +121,8 @@ void MainFrm::Img_Click(int index) {
   if (!LevelCovers(cell.x, cell.row)) return;
 
   if (SelectingStartPos) {
-    Level.StartPosX = Clamp16(static_cast<long long>(cell.x) * 32);
-    Level.StartPosY = Clamp16(static_cast<long long>(cell.row) * 32);
+    SetLevelField(Level.StartPosX, Clamp16(static_cast<long long>(cell.x) * 32));
+    SetLevelField(Level.StartPosY, Clamp16(static_cast<long long>(cell.row) * 32));
     SetZunboCmd->SetCaption("Set Starting Position");
     SetMousePointer(controls::Pointer::Default);
     UpdateDisplay();
@@ -145,6 +147,7 @@ void MainFrm::Img_Click(int index) {
     }
     if (Level.ResetCount >= INT16_MAX) return;
     ResetPoint& p = AppendResetPoint();
+    LevelChanged = true;
     p.X = Clamp16(static_cast<long long>(cell.x) * 32);
     p.Y = Clamp16(static_cast<long long>(cell.row) * 32);
     // The marker tile goes on the cell above, on the first of the two upper
@@ -161,6 +164,7 @@ void MainFrm::Img_Click(int index) {
 
   if (TileMap* map = LayerMap(CurrentLayer)) {
     map->Set(cell.x, cell.row, SelectedTile);
+    LevelChanged = true;
     if (Pref.AutoCompleteClouds == 1) {
       const int16_t x = static_cast<int16_t>(cell.x);
       const int16_t r = static_cast<int16_t>(cell.row);

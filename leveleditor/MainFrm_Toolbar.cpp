@@ -23,8 +23,9 @@ using platform::kYes;
 namespace {
 
 // A level file chosen as both level file dialogs choose it; nothing on Cancel.
+// Saving over the level's own file asks nothing.
 std::optional<std::string> ChooseLevelFile(platform::CommonDialog& cd, platform::FileDialogMode mode) {
-  return platform::ChooseFile(cd, mode, "*.yvl|*.yvl", UserLevelsDir, Pref.LastLevelFile);
+  return platform::ChooseFile(cd, mode, "*.yvl|*.yvl", UserLevelsDir, Pref.LastLevelFile, Pref.LastLevelFile);
 }
 
 // A name that can stand as one folder name: not empty after trimming, not
@@ -79,11 +80,17 @@ void MainFrm::TB_ButtonClick(int index) {
   }
 }
 
+bool MainFrm::AskToSaveLevel() {
+  if (!LevelChanged || !LevelLoaded) return true;
+  return AskToSaveChanges("Save Level Changes?", "Level Changed", [this] { return SaveLevelCommand(); });
+}
+
 void MainFrm::CreateLevelCommand() {
+  if (!AskToSaveLevel()) return;
   if (LevelLoaded) {
-    int answer = ShowMsgBox("Create a new level from scratch?" + CrLf +
-                                "Creating will erase current level if not saved first!",
-                            kQuestionYesNoCancel, "Create New Level");
+    int answer =
+        ShowMsgBox("Create a new level from scratch?" + CrLf + "Creating will erase current level if not saved first!",
+                   kQuestionYesNoCancel, "Create New Level");
     if (answer != kYes) return;
   }
   if (!CreateNewLevel(GetDirectoryPart(Pref.LastLevelFile))) {
@@ -109,21 +116,23 @@ SaveResult MainFrm::WriteLevelHoldingInput() {
   return saved;
 }
 
-void MainFrm::SaveLevelCommand() {
+bool MainFrm::SaveLevelCommand() {
   // Without a level there is nothing to save, and an unreadable file that the
   // start-up failed to open must not be overwritten by an empty level.
-  if (!LevelLoaded) return;
+  if (!LevelLoaded) return false;
   QPointer<MainFrm> self(this);
   SetCaption("Saving " + Pref.LastLevelFile + "...");
   SetMousePointer(controls::Pointer::Hourglass);
   const SaveResult saved = WriteLevelHoldingInput();
-  if (!self) return;
+  if (!self) return false;
   SetMousePointer(controls::Pointer::Default);
   SetCaption(WindowTitle);
   saved.Report();
+  return saved.Done();
 }
 
 void MainFrm::LoadLevelDialog() {
+  if (!AskToSaveLevel()) return;
   std::optional<std::string> chosen = ChooseLevelFile(CD, platform::FileDialogMode::Open);
   if (!chosen) return;  // Cancel ends the command without a message
   std::string previousPath = Pref.LastLevelFile;
@@ -151,6 +160,8 @@ void MainFrm::SaveLevelDialog() {
   const SaveResult saved = WriteLevelHoldingInput();
   if (!saved.Done()) Pref.LastLevelFile = previousPath;
   if (!self) return;
+  // The label names the file that "Save Level" writes from now on.
+  if (saved.Done()) ShowFileName();
   SetMousePointer(controls::Pointer::Default);
   platform::DoEvents();
   if (self) saved.Report();
@@ -177,15 +188,19 @@ bool MainFrm::LoadPrefMap() {
     MapXScroll->SetValue(previousValue);
     Pref.LastLevelFile = previousPath;
   }
-  FileNameBox->SetCaption(Pref.LastLevelFile + "   [Level Width = " + FormatInt(Level.Width) + "]");
+  ShowFileName();
   UpdateDisplay();
   return read;
 }
 
+void MainFrm::ShowFileName() {
+  FileNameBox->SetCaption(Pref.LastLevelFile + "   [Level Width = " + FormatInt(Level.Width) + "]");
+}
+
 void MainFrm::CreateLevelSet() {
   if (creatingSet_) return;  // a second "Create Set" while the first waits for its dialog
-  if (ShowMsgBox("Do you wish to start a new Yorvane Level Set?", kQuestionYesNoCancel, "Create New Level Set") !=
-      kYes)
+  if (!AskToSaveLevel()) return;
+  if (ShowMsgBox("Do you wish to start a new Yorvane Level Set?", kQuestionYesNoCancel, "Create New Level Set") != kYes)
     return;
   std::string name = platform::InputBox("Enter Yorvane Level Set Name", "Creating A New Level Set");
   if (name.empty()) return;

@@ -35,13 +35,6 @@ QPixmap TilePicture(int n) {
   return pictures::Tile(n);
 }
 
-// Reads a double box into its field: "." is the separator, and only finite
-// numbers count; any other text leaves the field as it was.
-void StoreDouble(const controls::TextBox* box, double& field) {
-  double value = 0;
-  if (TextToDouble(box->Text(), value)) field = value;
-}
-
 }  // namespace
 
 using namespace controls;
@@ -178,7 +171,6 @@ void VarsFrm::WireHandlers() {
   VersionBox->Change = [this] { VersionBox_Change(); };
   AuthorBox->Change = [this] { AuthorBox_Change(); };
   NameBox->Change = [this] { NameBox_Change(); };
-  WidthBox->Change = [this] { WidthBox_Change(); };
   WidthBox->KeyPress = [this](int& key) { WidthBox_KeyPress(key); };
   BackScrollCheck->Click = [this] { BackScrollCheck_Click(); };
   StartXBox->Change = [this] { StartXBox_Change(); };
@@ -200,6 +192,22 @@ void VarsFrm::WireHandlers() {
   AddEndCheck->Click = [this] { AddEndCheck_Click(); };
   IglooCheck->Click = [this] { IglooCheck_Click(); };
   FloorImg->Click = [this] { FloorImg_Click(); };
+
+  // A number box left with a text that was not taken shows what is stored;
+  // the width is taken when the user leaves its box.
+  ShowStoredWhenLeft(StartXBox, Level.StartPosX);
+  ShowStoredWhenLeft(StartYBox, Level.StartPosY);
+  ShowStoredWhenLeft(BkgRedTopBox, Level.BkgdRedTop);
+  ShowStoredWhenLeft(BkgGrnTopBox, Level.BkgdGreenTop);
+  ShowStoredWhenLeft(BkgBluTopBox, Level.BkgdBlueTop);
+  ShowStoredWhenLeft(BkgRedBtmBox, Level.BkgdRedBottom);
+  ShowStoredWhenLeft(BkgGrnBtmBox, Level.BkgdGreenBottom);
+  ShowStoredWhenLeft(BkgBluBtmBox, Level.BkgdBlueBottom);
+  ShowStoredWhenLeft(TimeBox, Level.TimeLimit);
+  ShowStoredWhenLeft(BkgSpeedBox, Level.BkgdSpeed);
+  ShowStoredWhenLeft(ScrollSpeedBox, Level.HorAutoscrollSpeed);
+  ShowStoredWhenLeft(GravityBox, Level.Gravity);
+  WidthBox->LostFocus = [this] { SettleWidth(); };
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -212,6 +220,8 @@ void VarsFrm::Form_Load() {
 }
 
 void VarsFrm::Form_Unload() {
+  // A width typed and not yet taken is taken as the dialog closes.
+  SettleWidth();
   StorePlace(kFormVarsFrm);
   if (Trim(Pref.DefaultAuthor).empty()) Pref.DefaultAuthor = Level.Author;
 }
@@ -270,141 +280,112 @@ void VarsFrm::UpdateVarsDisplay() {
 
 // ---------------------------------------------------------------- texts and numbers
 
+void VarsFrm::StoreLevelNumber(const TextBox* box, int16_t& field) {
+  if (!Updating && StoreNumber(box, field)) LevelChanged = true;
+}
+
+void VarsFrm::StoreLevelNumber(const TextBox* box, double& field) {
+  double value = 0;
+  if (!Updating && TextToDouble(box->Text(), value)) SetLevelField(field, value);
+}
+
 void VarsFrm::CommentBox_Change() {
   if (Updating) return;
-  Level.Comment = CommentBox->Text();
+  SetLevelField(Level.Comment, CommentBox->Text());
 }
 
 void VarsFrm::VersionBox_Change() {
   if (Updating) return;
-  Level.Version = VersionBox->Text();
+  SetLevelField(Level.Version, VersionBox->Text());
 }
 
 void VarsFrm::AuthorBox_Change() {
   if (Updating) return;
-  Level.Author = AuthorBox->Text();
+  SetLevelField(Level.Author, AuthorBox->Text());
 }
 
 void VarsFrm::NameBox_Change() {
   if (Updating) return;
-  Level.Name = NameBox->Text();
+  SetLevelField(Level.Name, NameBox->Text());
 }
 
-void VarsFrm::StartXBox_Change() {
-  if (Updating) return;
-  StoreNumber(StartXBox, Level.StartPosX);
-}
+void VarsFrm::StartXBox_Change() { StoreLevelNumber(StartXBox, Level.StartPosX); }
 
-void VarsFrm::StartYBox_Change() {
-  if (Updating) return;
-  StoreNumber(StartYBox, Level.StartPosY);
-}
+void VarsFrm::StartYBox_Change() { StoreLevelNumber(StartYBox, Level.StartPosY); }
 
-void VarsFrm::BkgRedTopBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgRedTopBox, Level.BkgdRedTop);
-}
+void VarsFrm::BkgRedTopBox_Change() { StoreLevelNumber(BkgRedTopBox, Level.BkgdRedTop); }
 
-void VarsFrm::BkgGrnTopBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgGrnTopBox, Level.BkgdGreenTop);
-}
+void VarsFrm::BkgGrnTopBox_Change() { StoreLevelNumber(BkgGrnTopBox, Level.BkgdGreenTop); }
 
-void VarsFrm::BkgBluTopBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgBluTopBox, Level.BkgdBlueTop);
-}
+void VarsFrm::BkgBluTopBox_Change() { StoreLevelNumber(BkgBluTopBox, Level.BkgdBlueTop); }
 
-void VarsFrm::BkgRedBtmBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgRedBtmBox, Level.BkgdRedBottom);
-}
+void VarsFrm::BkgRedBtmBox_Change() { StoreLevelNumber(BkgRedBtmBox, Level.BkgdRedBottom); }
 
-void VarsFrm::BkgGrnBtmBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgGrnBtmBox, Level.BkgdGreenBottom);
-}
+void VarsFrm::BkgGrnBtmBox_Change() { StoreLevelNumber(BkgGrnBtmBox, Level.BkgdGreenBottom); }
 
-void VarsFrm::BkgBluBtmBox_Change() {
-  if (Updating) return;
-  StoreNumber(BkgBluBtmBox, Level.BkgdBlueBottom);
-}
+void VarsFrm::BkgBluBtmBox_Change() { StoreLevelNumber(BkgBluBtmBox, Level.BkgdBlueBottom); }
 
-void VarsFrm::TimeBox_Change() {
-  if (Updating) return;
-  StoreNumber(TimeBox, Level.TimeLimit);
-}
+void VarsFrm::TimeBox_Change() { StoreLevelNumber(TimeBox, Level.TimeLimit); }
 
-void VarsFrm::BkgSpeedBox_Change() {
-  if (Updating) return;
-  StoreDouble(BkgSpeedBox, Level.BkgdSpeed);
-}
+void VarsFrm::BkgSpeedBox_Change() { StoreLevelNumber(BkgSpeedBox, Level.BkgdSpeed); }
 
-void VarsFrm::ScrollSpeedBox_Change() {
-  if (Updating) return;
-  StoreDouble(ScrollSpeedBox, Level.HorAutoscrollSpeed);
-}
+void VarsFrm::ScrollSpeedBox_Change() { StoreLevelNumber(ScrollSpeedBox, Level.HorAutoscrollSpeed); }
 
-void VarsFrm::GravityBox_Change() {
-  if (Updating) return;
-  StoreDouble(GravityBox, Level.Gravity);
-}
+void VarsFrm::GravityBox_Change() { StoreLevelNumber(GravityBox, Level.Gravity); }
 
 // ---------------------------------------------------------------- width
 
-void VarsFrm::WidthBox_Change() {
-  if (Updating) return;
-  Level.Height = 15;
+// A new width empties every layer, so it is taken only once the user has
+// settled on it (Enter, leaving the box, closing the dialog), never at the
+// values the text passes through while it is typed or deleted: the box has
+// no Change handler.
+void VarsFrm::SettleWidth() {
   int16_t width = 0;
-  if (!TextToInt16(WidthBox->Text(), width)) return;
   // Maps are only ever made up to the widest width; a wider one is not
   // taken, so the maps always hold every column the level claims to have.
-  if (width > kMaxWidth) return;
   // Nor is a width below the narrowest while a level is open: the level
   // would be saved that narrow, its other columns lost, and the reader
   // cannot take such a level back. With no level open there are no maps,
   // whose cells every reader takes as empty, and nothing to lose.
-  if (width < kMinWidth && LevelLoaded) return;
-  Level.Width = width;
-  if (width < kMinWidth) return;
-
-  Level.BackgroundTM.Create(Level.Width, 15);
-  Level.ForegroundTM.Create(Level.Width, 15);
-  Level.InteractiveTM.Create(Level.Width, 15);
-  // The ending leaves out whatever part would fall left of column 0.
-  if (Pref.AddEndSequence > 0) AddLevelEnding();
-  UpdateVarsDisplay();
-  if (MainFrm* main = MainFrm::Instance()) main->UpdateDisplay();
+  const bool taken = TextToInt16(WidthBox->Text(), width) && width != Level.Width && width <= kMaxWidth &&
+                     (width >= kMinWidth || !LevelLoaded);
+  if (taken) {
+    Level.Height = 15;
+    SetLevelField(Level.Width, width);
+    if (width >= kMinWidth) {
+      Level.BackgroundTM.Create(Level.Width, 15);
+      Level.ForegroundTM.Create(Level.Width, 15);
+      Level.InteractiveTM.Create(Level.Width, 15);
+      // The ending leaves out whatever part would fall left of column 0.
+      if (Pref.AddEndSequence > 0) AddLevelEnding();
+      if (MainFrm* main = MainFrm::Instance()) main->UpdateDisplay();
+    }
+  }
+  // The box shows the width the level has, taken or not.
+  if (!IsUnloaded()) UpdateVarsDisplay();
 }
 
 void VarsFrm::WidthBox_KeyPress(int& keyAscii) {
-  if (FilterNumberKey(keyAscii)) UpdateVarsDisplay();  // shows the stored width again
+  if (FilterNumberKey(keyAscii)) SettleWidth();
 }
 
 // ---------------------------------------------------------------- clickable fields
 
 void VarsFrm::BackScrollCheck_Click() {
   if (Updating) return;
-  Level.BackScrolling.assign(1, BackScrollCheck->Value() == 1 ? 't' : 'f');
+  SetLevelField(Level.BackScrolling, std::string(BackScrollCheck->Value() == 1 ? "t" : "f"));
 }
 
 void VarsFrm::ParticleBox_Click() {
   if (Updating) return;
-  if (Level.ParticleSystem.empty())
-    Level.ParticleSystem = "cloud";
-  else if (Level.ParticleSystem == "cloud")
-    Level.ParticleSystem = "snow";
-  else
-    Level.ParticleSystem.clear();
+  const std::string& now = Level.ParticleSystem;
+  SetLevelField(Level.ParticleSystem, std::string(now.empty() ? "cloud" : now == "cloud" ? "snow" : ""));
   UpdateVarsDisplay();
 }
 
 void VarsFrm::ThemeBox_Click() {
   if (Updating) return;
-  if (Level.Theme.empty())
-    Level.Theme = "antarctica";
-  else
-    Level.Theme.clear();
+  SetLevelField(Level.Theme, std::string(Level.Theme.empty() ? "antarctica" : ""));
   UpdateVarsDisplay();
 }
 
@@ -452,7 +433,7 @@ void VarsFrm::ChooseBackground() {
 void VarsFrm::ChooseMusic() {
   std::optional<std::string> music = ChooseMusicFile(Level.Music);
   if (!music) return;
-  Level.Music = *music;
+  SetLevelField(Level.Music, *music);
   MusicBox->SetCaption(Level.Music);
 }
 
@@ -464,6 +445,5 @@ void OpenVarsFrm() {
   // Already open (a level created while it was up): show the new values.
   if (frm && wasOpen) frm->UpdateVarsDisplay();
 }
-
 
 }  // namespace yv

@@ -94,7 +94,6 @@ class VarsFrm : public controls::Form {
   void VersionBox_Change();
   void AuthorBox_Change();
   void NameBox_Change();
-  void WidthBox_Change();
   void WidthBox_KeyPress(int& keyAscii);
   void BackScrollCheck_Click();
   void StartXBox_Change();
@@ -128,6 +127,12 @@ class VarsFrm : public controls::Form {
  private:
   void BuildControls();
   void WireHandlers();
+  // A number box's text into its field; a new value marks the level changed.
+  void StoreLevelNumber(const controls::TextBox* box, int16_t& field);
+  void StoreLevelNumber(const controls::TextBox* box, double& field);
+  // Takes the width typed into WidthBox, when it is one the level can have
+  // and not its width already, and shows the level's width in the box.
+  void SettleWidth();
 };
 
 }  // namespace yv

@@ -131,14 +131,15 @@ void zBGEditFrm::CloseCmd_Click() { Unload(); }
 
 void zBGEditFrm::zStayCheck_Click() {
   if (Updating) return;
-  if (LevelObject* o = EditedObject()) o->StayOnPlatform = static_cast<int16_t>(zStayCheck->Value() == 1 ? 1 : 0);
+  if (LevelObject* o = EditedObject())
+    SetLevelField(o->StayOnPlatform, static_cast<int16_t>(zStayCheck->Value() == 1 ? 1 : 0));
 }
 
 void zBGEditFrm::MoveObjectX() {
   if (Updating) return;
   LevelObject* o = EditedObject();
   if (!o) return;
-  o->X = static_cast<int16_t>(std::clamp(zBGXScroll->Value(), INT16_MIN, INT16_MAX));
+  SetLevelField(o->X, static_cast<int16_t>(std::clamp(zBGXScroll->Value(), INT16_MIN, INT16_MAX)));
   RedrawMainWindow();
 }
 
@@ -146,7 +147,7 @@ void zBGEditFrm::MoveObjectY() {
   if (Updating) return;
   LevelObject* o = EditedObject();
   if (!o) return;
-  o->Y = static_cast<int16_t>(std::clamp(zBGYScroll->Value(), INT16_MIN, INT16_MAX));
+  SetLevelField(o->Y, static_cast<int16_t>(std::clamp(zBGYScroll->Value(), INT16_MIN, INT16_MAX)));
   RedrawMainWindow();
 }
 
@@ -162,6 +163,5 @@ void OpenZBGEditFrm() {
   zBGEditFrm* frm = ShowDialog<zBGEditFrm>({MainFrm::Instance(), OwnerUse::Disable}, &wasOpen);
   if (frm && wasOpen) frm->UpdateBadGuyDisplay();
 }
-
 
 }  // namespace yv

@@ -40,6 +40,14 @@ std::optional<std::string> ChooseMusicFile(const std::string& current) {
   return chosen;
 }
 
+bool AskToSaveChanges(const std::string& question, const std::string& title, const std::function<bool()>& save,
+                      bool mayCancel) {
+  const int answer = ShowMsgBox(question, platform::kQuestionYesNoCancel, title);
+  if (answer == platform::kNo) return true;
+  if (answer == platform::kYes && save()) return true;
+  return !mayCancel;
+}
+
 int ShowMsgBox(const std::string& text, int style, const std::string& title) {
   int answer = platform::MsgBox(text, style, title);
   MsgResult = static_cast<int16_t>(answer);
@@ -87,22 +95,32 @@ unsigned char UpperByte(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
   switch (c) {
-    case 0x9A: return 0x8A;  // s caron
-    case 0x9C: return 0x8C;  // oe
-    case 0x9E: return 0x8E;  // z caron
-    case 0xFF: return 0x9F;  // y diaeresis
-    default: return c;
+    case 0x9A:
+      return 0x8A;  // s caron
+    case 0x9C:
+      return 0x8C;  // oe
+    case 0x9E:
+      return 0x8E;  // z caron
+    case 0xFF:
+      return 0x9F;  // y diaeresis
+    default:
+      return c;
   }
 }
 unsigned char LowerByte(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
   switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+      return 0x9A;
+    case 0x8C:
+      return 0x9C;
+    case 0x8E:
+      return 0x9E;
+    case 0x9F:
+      return 0xFF;
+    default:
+      return c;
   }
 }
 }  // namespace

@@ -33,15 +33,25 @@ std::optional<std::string> ChooseMusicFile(const std::string& current);
 // A message box whose answer is also stored in MsgResult.
 int ShowMsgBox(const std::string& text, int style, const std::string& title);
 
+// The question before a document's unsaved changes would be lost (the
+// document replaced, its window closed): question with Yes, No and Cancel.
+// Yes runs save, which says whether the document was saved. True when the
+// caller goes on: the changes are saved (Yes) or to be dropped (No). False
+// on Cancel, and when the save was not done: the caller then stops with the
+// document as it is. A caller that cannot stop (mayCancel false: the
+// program is ending) takes each of those as No.
+bool AskToSaveChanges(const std::string& question, const std::string& title, const std::function<bool()>& save,
+                      bool mayCancel = true);
+
 // ---------------------------------------------------------------- windows
 // The model opens and touches windows only through these hooks, which the
 // level editor fills in; unset hooks do nothing.
 struct WindowHooks {
-  std::function<void()> loadMainFrm;                          // load MainFrm and show it, modeless
-  std::function<void()> loadNewInfoFrm;                       // load NewInfoFrm and show it, modeless
-  std::function<void()> loadZTypeFrm;                         // load zTypeFrm and show it, modeless
-  std::function<void(int)> setMapScrollMax;                   // MainFrm.MapXScroll maximum
-  std::function<void(const std::string&)> setFileNameCaption; // MainFrm.FileNameBox caption
+  std::function<void()> loadMainFrm;                           // load MainFrm and show it, modeless
+  std::function<void()> loadNewInfoFrm;                        // load NewInfoFrm and show it, modeless
+  std::function<void()> loadZTypeFrm;                          // load zTypeFrm and show it, modeless
+  std::function<void(int)> setMapScrollMax;                    // MainFrm.MapXScroll maximum
+  std::function<void(const std::string&)> setFileNameCaption;  // MainFrm.FileNameBox caption
 };
 extern WindowHooks Windows;
 
@@ -54,7 +64,7 @@ bool DialogWaitRunning();
 
 // ---------------------------------------------------------------- text
 // Text is 8-bit: one byte per character of the Windows-1252 code page.
-std::string Trim(std::string_view s);   // without leading and trailing blanks (spaces only)
+std::string Trim(std::string_view s);  // without leading and trailing blanks (spaces only)
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 std::string UCase(std::string_view s);  // capitals, letters of the code page included

@@ -94,6 +94,7 @@ bool CreateNewLevel(const std::string& folder) {
 
   if (Pref.AddEndSequence > 0) AddLevelEnding();
   LevelLoaded = true;
+  LevelChanged = false;
   return true;
 }
 

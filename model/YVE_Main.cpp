@@ -21,6 +21,7 @@ std::array<BadGuyKind, kBadGuyKindCount> BadGuyKinds;
 std::array<std::string, kBadGuyKindCount> BadGuyFileNames;
 
 bool LevelLoaded = false;
+bool LevelChanged = false;
 int16_t SelectedTile = 0;
 bool NewInfoResult = false;
 int16_t EditMode = 0;
@@ -55,6 +56,7 @@ void Main() {
 void InitEditorGlobals() {
   ReadUserName();
   LevelLoaded = false;
+  LevelChanged = false;
   WindowTitle = std::string("YV_Editor ") + "V1.09" + " - Yorvane Level Editor by Mossdrake";
   InstallDir = "C:\\Program Files\\Yorvane";
   DataDir = InstallDir + "\\data";
@@ -68,11 +70,11 @@ void InitEditorGlobals() {
   SelectedTile = 0;
 
   static const char* const kDisplayNames[kBadGuyKindCount] = {
-      "Snow Ball", "Bouncing Ball", "Mr. IceBlock", "Flying Snow Ball", "Spikey",
-      "Bouncing Spikey", "Mr. Bomb", "Fire Ball", "Stalactite", "Fish"};
+      "Snow Ball",       "Bouncing Ball", "Mr. IceBlock", "Flying Snow Ball", "Spikey",
+      "Bouncing Spikey", "Mr. Bomb",      "Fire Ball",    "Stalactite",       "Fish"};
   static const char* const kFileNames[kBadGuyKindCount] = {
       "snowball", "bouncingsnowball", "mriceblock", "flyingsnowball", "spiky",
-      "jumpy", "mrbomb", "flame", "stalactite", "fish"};
+      "jumpy",    "mrbomb",           "flame",      "stalactite",     "fish"};
   for (int k = 0; k < kBadGuyKindCount; ++k) {
     BadGuyKinds[k].DisplayName = kDisplayNames[k];
     BadGuyFileNames[k] = kFileNames[k];

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/TileMap.h"
@@ -32,12 +33,13 @@ extern std::array<BadGuyKind, kBadGuyKindCount> BadGuyKinds;
 extern std::array<std::string, kBadGuyKindCount> BadGuyFileNames;
 
 // ---------------------------------------------------------------- editor state
-extern bool LevelLoaded;        // a level has been read or created
-extern int16_t SelectedTile;    // 0 blank, 1..204, ResetPointTile the reset-point tool
-extern bool NewInfoResult;      // the new-level-set dialog was confirmed with Create
-extern int16_t EditMode;        // 0 tiles, 1 place bad guys, 2 bad-guy list, 3 edit favourites
-extern int16_t CurrentLayer;    // 0 background, 1 interactive, 2 foreground, 3 all layers
-extern int16_t TileSetChoice;   // 0 all tiles, 1 favourites A, 2 favourites B
+extern bool LevelLoaded;            // a level has been read or created
+extern bool LevelChanged;           // the level in memory has changes not yet saved
+extern int16_t SelectedTile;        // 0 blank, 1..204, ResetPointTile the reset-point tool
+extern bool NewInfoResult;          // the new-level-set dialog was confirmed with Create
+extern int16_t EditMode;            // 0 tiles, 1 place bad guys, 2 bad-guy list, 3 edit favourites
+extern int16_t CurrentLayer;        // 0 background, 1 interactive, 2 foreground, 3 all layers
+extern int16_t TileSetChoice;       // 0 all tiles, 1 favourites A, 2 favourites B
 extern int16_t SelectedBadGuyKind;  // -1 none, 0..9
 extern int16_t SelectedObject;      // -1 none, 1..Level.ObjectCount
 extern int16_t SelectedLink;        // the world-map link being edited (0 or -1 none)
@@ -53,9 +55,9 @@ enum : int16_t { kLayerBackground = 0, kLayerInteractive = 1, kLayerForeground =
 // ---------------------------------------------------------------- level document
 
 struct LevelObject {
-  int16_t Kind = 0;       // 0..9
-  std::string Name;       // the file-format name it was read or placed with
-  int16_t X = 0;          // pixels
+  int16_t Kind = 0;  // 0..9
+  std::string Name;  // the file-format name it was read or placed with
+  int16_t X = 0;     // pixels
   int16_t Y = 0;
   int16_t StayOnPlatform = 0;  // 1 stays on its platform
   bool operator==(const LevelObject&) const = default;
@@ -126,6 +128,15 @@ ResetPoint& AppendResetPoint();
 LevelObject& AppendObject();
 // Removes object number index (1..ObjectCount), moving the later ones down.
 void RemoveObject(int index);
+
+// Gives a field of the level a new value; one that differs from the old
+// marks the level changed.
+template <class T, class V>
+void SetLevelField(T& field, V&& value) {
+  if (field == value) return;
+  field = std::forward<V>(value);
+  LevelChanged = true;
+}
 
 // ---------------------------------------------------------------- operations
 

@@ -550,6 +550,7 @@ bool ReadLevelFile(const std::string& path) {
     return false;
   }
   LevelLoaded = true;
+  LevelChanged = false;
   return true;
 }
 

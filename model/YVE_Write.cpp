@@ -192,7 +192,11 @@ std::string StayOnPlatformFlag(int i) {
 
 bool BuildLevelText() { return BuildText(LevelTextBuild(false)).Report(); }
 
-SaveResult SaveLevelFile(const std::string& path) { return BuildAndWriteText(path, LevelTextBuild(true)); }
+SaveResult SaveLevelFile(const std::string& path) {
+  SaveResult saved = BuildAndWriteText(path, LevelTextBuild(true));
+  if (saved.Done()) LevelChanged = false;
+  return saved;
+}
 
 bool WriteLevelFile(const std::string& path) { return SaveLevelFile(path).Report(); }
 

@@ -47,7 +47,8 @@ std::string StayOnPlatformFlag(int i);
 // nothing to tell). A blank path writes nothing, changes nothing and is Ok():
 // there was nothing to save, so nothing failed. The result's Report() shows
 // the box "Error Saving Level Data!" with its reason, or the warning of a
-// save that is done but may not be durable.
+// save that is done but may not be durable. A save that is done clears
+// LevelChanged.
 SaveResult SaveLevelFile(const std::string& path);
 
 // SaveLevelFile with its box shown at once; true when the result is Ok().

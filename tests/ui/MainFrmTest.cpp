@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "leveleditor/MainFrm.h"
+#include "leveleditor/VarsFrm.h"
 #include "leveleditor/Windows.h"
 #include "leveleditor/ZunboTextFrm.h"
 #include "model/General.h"
@@ -572,9 +573,25 @@ TEST_F(MainWindow, SaveAsWritesTheChosenFileAndCancelChangesNothing) {
   frm->TB_ButtonClick(8);
   EXPECT_EQ(Pref.LastLevelFile, "C:\\sets\\y\\other.yvl");
   EXPECT_TRUE(tree.Exists("sets/y/other.yvl"));
-  // The label keeps the old path until the next redraw.
-  EXPECT_EQ(frm->FileNameBox->Caption(), "C:\\sets\\y\\level1.yvl   [Level Width = 120]");
+  // The label names at once the file that "Save Level" writes from now on.
+  EXPECT_EQ(frm->FileNameBox->Caption(), "C:\\sets\\y\\other.yvl   [Level Width = 120]");
   EXPECT_TRUE(ui.msgCalls.empty());
+
+  // The level's own file is replaced without a question; another one that
+  // exists only after Yes, and No offers the dialog again.
+  const std::string taken = "C:\\sets\\y\\taken.yvl";
+  tree.Write("sets/y/taken.yvl", "keep");
+  ui.fileAnswers = {taken, std::nullopt, std::string("C:\\sets\\y\\other.yvl"), taken};
+  ui.msgAnswers = {platform::kNo, platform::kYes};
+  frm->TB_ButtonClick(8);
+  frm->TB_ButtonClick(8);
+  EXPECT_EQ(tree.Read("sets/y/taken.yvl"), "keep");
+  frm->TB_ButtonClick(8);
+  EXPECT_EQ(ui.Boxes(),
+            std::vector<std::string>(2, "taken.yvl already exists.\r\nDo you want to replace it?|Confirm Save As|36"));
+  EXPECT_EQ(Pref.LastLevelFile, taken);
+  EXPECT_NE(tree.Read("sets/y/taken.yvl").find("(yorvane-level"), std::string::npos);
+  ui.msgCalls.clear();
 
   ui.fileAnswers = {std::string("C:\\missing\\z.yvl")};
   frm->TB_ButtonClick(8);
@@ -582,7 +599,7 @@ TEST_F(MainWindow, SaveAsWritesTheChosenFileAndCancelChangesNothing) {
   EXPECT_EQ(ui.msgCalls[0].text, "Error Saving Level Data!\r\nThe folder does not exist.");
   frm->UpdateDisplay();  // a file that could not be written does not become the level's
   EXPECT_EQ(Pref.LastLevelFile + "|" + frm->FileNameBox->Caption(),
-            "C:\\sets\\y\\other.yvl|C:\\sets\\y\\other.yvl   [Level Width = 120]");
+            "C:\\sets\\y\\taken.yvl|C:\\sets\\y\\taken.yvl   [Level Width = 120]");
 }
 
 TEST_F(MainWindow, AFailedOpenChangesNothing) {
@@ -824,4 +841,76 @@ TEST_F(MainWindow, ViewTextDuringASaveLeavesTheSavedFileByteForByte) {
   EXPECT_TRUE(frm->FormEnabled());
   frm->TB_ButtonClick(11);  // and opens once the save is done
   EXPECT_NE(ZunboTextFrm::Instance(), nullptr);
+}
+
+TEST_F(MainWindow, ADesignersUnsavedLevelIsAskedAboutBeforeItIsReplacedOrClosed) {
+  const std::string a = WriteLevel("sets/d/a.yvl", 120), b = WriteLevel("sets/d/b.yvl", 60);
+  const std::string fileA = tree.Read("sets/d/a.yvl"), fileB = tree.Read("sets/d/b.yvl");
+  PreferenceRecord p;
+  p.LastLevelFile = a;
+  SavePrefs(p);
+  Start();
+  ASSERT_TRUE(LevelLoaded && !LevelChanged);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+  const std::string asked = "Save Level Changes?|Level Changed|35";
+  const auto paint = [&] {
+    frm->ModeOption[kModeTiles]->SetValue(true);
+    frm->LayerOption[kLayerBackground]->SetValue(true);
+    SelectedTile = 200;
+    test::Mouse::Click(frm->Img[MainFrm::CellIndex(5, 5)], QPoint(5, 5));  // clear of the start marker
+    EXPECT_TRUE(LevelChanged);
+  };
+  const auto open = [&](int answer, std::optional<std::string> chosen) {
+    ui.msgCalls.clear(), ui.fileCalls.clear();
+    ui.msgAnswers = {answer};
+    ui.fileAnswers = {std::move(chosen)};
+    frm->TB_ButtonClick(2);
+    EXPECT_EQ(ui.Boxes(), std::vector<std::string>{asked});
+  };
+
+  // Cancel: no dialog, the level as it was. No: the edit dropped, b opened.
+  paint();
+  open(kCancel, b);
+  EXPECT_TRUE(ui.fileCalls.empty());
+  EXPECT_TRUE(Pref.LastLevelFile == a && Level.BackgroundTM.Get(5, 5) == 200 && LevelChanged);
+  open(kNo, b);
+  EXPECT_TRUE(Pref.LastLevelFile == b && Level.Width == 60 && !LevelChanged);
+  EXPECT_EQ(tree.Read("sets/d/a.yvl"), fileA);
+  // Yes: saved as "Save Level" saves, then a opened.
+  paint();
+  open(kYes, a);
+  EXPECT_NE(tree.Read("sets/d/b.yvl").find("\n0 0 0 0 0 200 0 "), std::string::npos);
+  EXPECT_TRUE(Pref.LastLevelFile == a && Level.Width == 120 && !LevelChanged);
+
+  // The question comes before "Create Level"'s own, and before "Create Set"'s.
+  paint();
+  for (int button : {4, 5}) {
+    ui.msgCalls.clear();
+    ui.msgAnswers = {kCancel};
+    frm->TB_ButtonClick(button);
+    EXPECT_EQ(ui.Boxes(), std::vector<std::string>{asked});
+  }
+  // Exit answered Cancel keeps the program running with the level.
+  ui.msgCalls.clear();
+  ui.msgAnswers = {kCancel};
+  frm->TB_ButtonClick(17);
+  EXPECT_TRUE(MainWindowAlive() && LevelChanged && Level.BackgroundTM.Get(5, 5) == 200);
+  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{asked});
+
+  // A digit typed after the width and deleted again empties no layer.
+  frm->TB_ButtonClick(10);
+  VarsFrm* vars = VarsFrm::Instance();
+  ASSERT_NE(vars, nullptr);
+  QTest::keyClicks(vars->WidthBox->Editor(), "5");
+  QTest::keyClick(vars->WidthBox->Editor(), Qt::Key_Backspace);
+  test::Mouse::Click(vars->CloseCmd);
+  EXPECT_TRUE(Level.Width == 120 && Level.BackgroundTM.Get(5, 5) == 200);
+
+  // The close box answered No: the program ends, the file as it was.
+  ui.msgCalls.clear();
+  ui.msgAnswers = {kNo};
+  frm->close();
+  EXPECT_FALSE(MainWindowAlive());
+  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{asked});
+  EXPECT_EQ(tree.Read("sets/d/a.yvl"), fileA);
 }

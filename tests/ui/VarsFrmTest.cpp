@@ -16,8 +16,8 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
-#include "tests/support/ScriptedUi.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -72,6 +72,12 @@ class VarsDialog : public test::ProgramTest {
 
   static void Type(controls::TextBox* box, const char* keys) { QTest::keyClicks(box->Editor(), keys); }
   static void Key(controls::TextBox* box, Qt::Key key) { QTest::keyClick(box->Editor(), key); }
+  // Types a width over the box's text and presses Enter.
+  void EnterWidth(const char* width) {
+    frm->WidthBox->SetText("");
+    Type(frm->WidthBox, width);
+    Key(frm->WidthBox, Qt::Key_Return);
+  }
 };
 
 }  // namespace
@@ -174,75 +180,59 @@ TEST_F(VarsDialog, DoubleBoxesTakeOnlyFiniteNumbersWithAPointWhateverTheLocale) 
   if (!commaLocale) GTEST_LOG_(INFO) << "no comma locale installed; checked in the C locale only";
 }
 
-TEST_F(VarsDialog, WidthTypedDigitByDigitRecreatesTheMapsAtEachWidthInRange) {
+TEST_F(VarsDialog, AWidthIsTakenOnlyWhenSettledNeverAtTheTextsTypedOnTheWay) {
   NewLevel();
   Level.InteractiveTM.Set(5, 5, 77);
   main->UpdateDisplay();
   Open();
-  frm->WidthBox->SetText("");  // not a number: nothing changes
-  EXPECT_EQ(Level.Width, 120);
+  const auto kept = [] { return Level.InteractiveTM.Get(5, 5) == 77 && Level.InteractiveTM.Columns() == 121; };
 
-  // Below 21 with a level open: not stored, so a save cannot cut the level;
-  // the maps and the main window stay, and Enter shows the width kept.
-  Type(frm->WidthBox, "3");
-  EXPECT_EQ(Level.Width, 120);
-  EXPECT_EQ(Level.InteractiveTM.Columns(), 121);
-  EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 77);
-  EXPECT_EQ(main->MapXScroll->Max(), 102);
+  // A digit typed after 120 and deleted again, then Enter: nothing changes.
+  Type(frm->WidthBox, "7");
+  Key(frm->WidthBox, Qt::Key_Backspace);
   Key(frm->WidthBox, Qt::Key_Return);
-  EXPECT_EQ(frm->WidthBox->Text(), "120");
-  UseLfLineEnds();
-  BuildLevelText();
-  EXPECT_NE(LevelText.find("  (width  120)\n"), std::string::npos);
+  EXPECT_TRUE(kept());
+  EXPECT_FALSE(LevelChanged);
 
+  // Typed digit by digit, 3 and 30 are only texts until Enter takes 30:
+  // new empty maps of columns 0..30, the main window redrawn.
   frm->WidthBox->SetText("");
-  Type(frm->WidthBox, "3");
-
-  Type(frm->WidthBox, "0");  // 30: new empty maps of columns 0..30, the main window redrawn
+  Type(frm->WidthBox, "30a-. ");  // only digits and Backspace reach the box
+  EXPECT_EQ(frm->WidthBox->Text(), "30");
+  EXPECT_TRUE(Level.Width == 120 && kept());
+  Key(frm->WidthBox, Qt::Key_Return);
   EXPECT_EQ(Level.Width, 30);
-  for (TileMap* map : {&Level.BackgroundTM, &Level.InteractiveTM, &Level.ForegroundTM}) {
-    EXPECT_EQ(map->Columns(), 31);
-    EXPECT_EQ(map->Rows(), 16);
-  }
+  for (TileMap* map : {&Level.BackgroundTM, &Level.InteractiveTM, &Level.ForegroundTM})
+    EXPECT_EQ(map->Columns() * 100 + map->Rows(), 3116);
   EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 0);
   EXPECT_EQ(main->MapXScroll->Max(), 12);
   EXPECT_EQ(main->FileNameBox->Caption(), "C:\\sets\\a\\level1.yvl   [Level Width = 30]");
+  EXPECT_TRUE(LevelChanged);
 
+  // Widths that are not taken show the level's width again, whether the
+  // user presses Enter or leaves the box: below 21 with a level open (a save
+  // would cut the level, and it could not be read back), 1024 and more (the
+  // maps are made up to 1023 columns), no 16-bit number.
   Level.InteractiveTM.Set(5, 5, 77);
-  Type(frm->WidthBox, "0");  // and again at 300
-  EXPECT_EQ(Level.Width, 300);
-  EXPECT_EQ(Level.InteractiveTM.Columns(), 301);
-  EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 0);
-  EXPECT_EQ(main->MapXScroll->Max(), 282);
-  EXPECT_EQ(frm->WidthBox->Text(), "300");
+  for (const char* refused : {"3", "1024", "99999", ""}) {
+    frm->WidthBox->SetText(refused);
+    Key(frm->WidthBox, Qt::Key_Return);
+    EXPECT_EQ(frm->WidthBox->Text(), "30") << refused;
+    frm->WidthBox->SetText(refused);
+    test::Leave(frm->WidthBox->Editor());
+    EXPECT_EQ(frm->WidthBox->Text(), "30") << refused;
+  }
+  EXPECT_TRUE(Level.Width == 30 && Level.InteractiveTM.Get(5, 5) == 77);
+  UseLfLineEnds();
+  BuildLevelText();
+  EXPECT_NE(LevelText.find("  (width  30)\n"), std::string::npos);
 
-  // Only digits and Backspace reach the box; Enter shows the stored width.
-  Type(frm->WidthBox, "a-. ");
-  EXPECT_EQ(frm->WidthBox->Text(), "300");
-  Key(frm->WidthBox, Qt::Key_Backspace);
-  EXPECT_EQ(Level.Width, 30);
-  EXPECT_EQ(Level.InteractiveTM.Columns(), 31);
-  Level.InteractiveTM.Set(5, 5, 77);
-  Key(frm->WidthBox, Qt::Key_Backspace);  // "3": the level stays 30 wide, its tiles kept
-  EXPECT_EQ(Level.Width, 30);
-  EXPECT_EQ(Level.InteractiveTM.Get(5, 5), 77);
-
-  // 1024 and more is refused: the last accepted width stays, Enter shows it.
-  frm->WidthBox->SetText("");
-  Type(frm->WidthBox, "1024");
-  EXPECT_EQ(frm->WidthBox->Text(), "1024");
-  EXPECT_EQ(Level.Width, 102);
-  EXPECT_EQ(Level.InteractiveTM.Columns(), 103);
-  EXPECT_EQ(main->MapXScroll->Max(), 84);
-  Key(frm->WidthBox, Qt::Key_Return);
-  EXPECT_EQ(frm->WidthBox->Text(), "102");
-  frm->WidthBox->SetText("1023");  // the widest width is taken
+  // Leaving the box takes the widest width, and the level text holds as many
+  // tile numbers per row as the width says.
+  frm->WidthBox->SetText("1023");
+  test::Leave(frm->WidthBox->Editor());
   EXPECT_EQ(Level.Width, 1023);
   EXPECT_EQ(Level.InteractiveTM.Columns(), 1024);
-  frm->WidthBox->SetText("99999");  // no 16-bit number: nothing changes
-  EXPECT_EQ(Level.Width, 1023);
-
-  // The level text holds as many tile numbers per row as the width says.
   UseCrLfLineEnds();
   BuildLevelText();
   std::string start = "  (interactive-tm  ";
@@ -253,6 +243,12 @@ TEST_F(VarsDialog, WidthTypedDigitByDigitRecreatesTheMapsAtEachWidthInRange) {
   std::string zeros;
   for (int c = 0; c < 1023; ++c) zeros += "0 ";
   EXPECT_EQ(firstRow, zeros);
+
+  // A width typed and not yet taken is taken as the dialog closes.
+  frm->WidthBox->SetText("200");
+  test::Mouse::Click(frm->CloseCmd);
+  EXPECT_EQ(Level.Width, 200);
+  EXPECT_EQ(main->MapXScroll->Max(), 182);
 }
 
 TEST_F(VarsDialog, WidthChangeStampsTheEndingInsideTheMaps) {
@@ -261,10 +257,7 @@ TEST_F(VarsDialog, WidthChangeStampsTheEndingInsideTheMaps) {
   Pref.FloorTile = 37;  // floor 37 also puts 34 on the row above
   NewLevel();
   Open();
-  frm->WidthBox->SetText("");
-  Type(frm->WidthBox, "2");  // typing 210 passes through 2, which is not taken,
-  EXPECT_EQ(Level.Width, 120);
-  Type(frm->WidthBox, "1");  // and 21: one ending column would lie left of column 0
+  EnterWidth("21");  // one ending column would lie left of column 0
   EXPECT_EQ(Level.Width, 21);
   EXPECT_EQ(Level.InteractiveTM.Columns(), 22);
   EXPECT_EQ(Level.InteractiveTM.Get(0, 14), 37);
@@ -277,7 +270,7 @@ TEST_F(VarsDialog, WidthChangeStampsTheEndingInsideTheMaps) {
   EXPECT_EQ(Level.BackgroundTM.Get(11, 8), 126);
   EXPECT_EQ(Level.ForegroundTM.Get(14, 8), 127);
 
-  Type(frm->WidthBox, "0");  // 210: a whole ending at the new right end, shown at once
+  EnterWidth("210");  // a whole ending at the new right end, shown at once
   EXPECT_EQ(Level.Width, 210);
   EXPECT_EQ(Level.InteractiveTM.Get(187, 14), 0);
   EXPECT_EQ(Level.InteractiveTM.Get(188, 14), 37);
@@ -291,7 +284,7 @@ TEST_F(VarsDialog, WidthChangeStampsTheEndingInsideTheMaps) {
   // Without "Add Ending" the new maps stay empty.
   frm->AddEndCheck->SetValue(0);
   EXPECT_EQ(Pref.AddEndSequence, 0);
-  frm->WidthBox->SetText("50");
+  EnterWidth("50");
   EXPECT_EQ(Level.InteractiveTM.Get(49, 14), 0);
   EXPECT_EQ(Level.InteractiveTM.Get(46, 0), 0);
 }
@@ -300,8 +293,7 @@ TEST_F(VarsDialog, NarrowWidthWithoutALevelIsStoredAndReadAsEmptyCells) {
   ASSERT_FALSE(LevelLoaded);
   Open();
   EXPECT_EQ(frm->WidthBox->Text(), "0");
-  frm->WidthBox->SetText("");
-  Type(frm->WidthBox, "5");
+  EnterWidth("5");
   EXPECT_EQ(Level.Width, 5);
   EXPECT_TRUE(Level.InteractiveTM.Empty());
   UseCrLfLineEnds();
