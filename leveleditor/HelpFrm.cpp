@@ -47,6 +47,7 @@ void HelpFrm::Form_Load() {
   // Read once per run; a file that gave no text is tried again next time.
   if (HelpText.empty()) LoadHelpFile();
   HelpBox->SetText(HelpText);
+  savedText_ = HelpBox->Text();
 }
 
 void HelpFrm::LoadHelpFile() {
@@ -67,19 +68,33 @@ void HelpFrm::HelpBox_Change() {
 
 void HelpFrm::SaveHelpCmd_Click() {
   DummyCmd->SetFocus();
-  HelpText = HelpBox->Text();
+  SaveHelpFile();
+}
+
+bool HelpFrm::SaveHelpFile() {
+  const std::string text = HelpBox->Text();
   // Exactly the box's text, CR LF line ends as they stand; the old file is
   // replaced only once the new one has been written whole.
-  const SaveResult saved = WriteText(HelpPath, SaveBox{"Error Saving Help File!", "YV_Editor - Save Help"}, HelpText);
+  const SaveResult saved = WriteText(HelpPath, SaveBox{"Error Saving Help File!", "YV_Editor - Save Help"}, text);
   // After a failure the button stays, so the user can try again once the
-  // folder can be written.
-  if (saved.Done()) SaveHelpCmd->SetVisible(false);
+  // folder can be written, and the text of the next opening stays the one
+  // the file holds: edits dropped at the close are gone.
+  if (saved.Done()) {
+    SaveHelpCmd->SetVisible(false);
+    HelpText = savedText_ = text;
+  }
   saved.Report();
+  return saved.Done();
 }
 
 void HelpFrm::CloseCmd_Click() {
   DummyCmd->SetFocus();
-  Unload();
+  Close();  // the question about unsaved edits may keep the window open
+}
+
+bool HelpFrm::Form_QueryUnload() {
+  if (HelpBox->Text() == savedText_) return true;
+  return AskToSaveChanges("Save Help File Changes?", "Help Changed", [this] { return SaveHelpFile(); });
 }
 
 void HelpFrm::Form_Unload() { StorePlace(kFormHelpFrm); }

@@ -34,9 +34,14 @@ class HelpFrm : public controls::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  // Edits not yet saved are not dropped without a question.
+  bool Form_QueryUnload() override;
 
  private:
   void LoadHelpFile();
+  // Writes the box's text as the help file; true when the file holds it.
+  bool SaveHelpFile();
+  std::string savedText_;  // the box's text as loaded or last saved
 };
 
 }  // namespace yv

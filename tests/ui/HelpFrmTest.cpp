@@ -113,18 +113,45 @@ TEST_F(HelpWindow, SavesExactlyTheBoxsTextWithItsCrLfLineEnds) {
   EXPECT_FALSE(frm->SaveHelpCmd->Visible());
 }
 
-TEST_F(HelpWindow, ClosingWithoutSavingKeepsTheFileAndTheText) {
-  tree.Write(kHelpFile, "Keep me\r\n");
+TEST_F(HelpWindow, ClosingWithEditsAsksAndKeepsTheFileAndTheTextUnlessSaved) {
+  platform::MemoryFileSystem memory;
+  memory.Put("C:\\Editor\\YV_Editor.Help", "Keep me\r\n");
+  platform::FileSystem* previous = platform::FileSystem::Install(&memory);
+  const auto file = [&] {
+    std::string bytes;
+    memory.ReadWholeFile("C:\\Editor\\YV_Editor.Help", bytes);
+    return bytes;
+  };
+  const std::string asked = "Save Help File Changes?|Help Changed|35";
+  struct Case {
+    int answer;
+    bool failWrite, staysOpen;
+    std::string file;
+  };
+  // Cancel, and a save that fails, keep the window and the edit; No drops it.
+  for (const Case& c :
+       {Case{platform::kCancel, false, true, "Keep me\r\n"}, Case{platform::kYes, true, true, "Keep me\r\n"},
+        Case{platform::kNo, false, false, "Keep me\r\n"}, Case{platform::kYes, false, false, "draft Keep me\r\n"}}) {
+    SCOPED_TRACE(c.answer);
+    Open();
+    if (frm->HelpBox->Text() != "draft Keep me\r\n") QTest::keyClicks(frm->HelpBox->Editor(), "draft ");
+    memory.failWrites = c.failWrite;
+    ui.msgCalls.clear();
+    ui.msgAnswers = {c.answer};
+    frm->close();  // the close box closes as "Close" does
+    EXPECT_EQ(ui.Boxes().at(0), asked);
+    EXPECT_EQ(HelpFrm::Instance() != nullptr, c.staysOpen);
+    EXPECT_EQ(file(), c.file);
+    if (!c.staysOpen) test::Settle();
+  }
+  // Saved, the text is the next opening's; closed unchanged, nothing is asked.
   Open();
-  QTest::keyClicks(frm->HelpBox->Editor(), "draft ");
-  EXPECT_TRUE(frm->SaveHelpCmd->Visible());
-  frm->close();  // the close box closes as "Close" does
-  EXPECT_EQ(HelpFrm::Instance(), nullptr);
-  test::Settle();
-  EXPECT_EQ(tree.Read(kHelpFile), "Keep me\r\n");
-  EXPECT_EQ(HelpText, "Keep me\r\n");
-  Open();
-  EXPECT_EQ(frm->HelpBox->Text(), "Keep me\r\n");
+  EXPECT_EQ(frm->HelpBox->Text(), "draft Keep me\r\n");
+  TouchText();
+  ui.msgCalls.clear();
+  Close();
+  EXPECT_TRUE(ui.msgCalls.empty());
+  platform::FileSystem::Install(previous);
 }
 
 TEST_F(HelpWindow, AFileThatGivesNoTextIsReadAgainAtEveryOpening) {
