@@ -27,6 +27,7 @@ ZunboTextFrm::ZunboTextFrm() : Form(749, 430) {
   InfoBox = new TextBox(this, 6, 32, 737, 113, true);
   Label2 = new Label(this, 6, 152, 120, 14, "Level Text Data");
   DataBox = new TextBox(this, 6, 168, 737, 255, true);
+  DataBox->SetLocked(true);  // nothing could save what was typed there
 
   InfoNameBox->Click = [this] { InfoNameBox_Click(); };
   WriteInfoCmd->Click = [this] { WriteInfoCmd_Click(); };
@@ -73,10 +74,16 @@ void ZunboTextFrm::InfoNameBox_Click() {
 }
 
 void ZunboTextFrm::WriteInfoCmd_Click() {
-  // The file is written from the set record with LF line ends; what was
-  // typed into InfoBox is not read. The old file stays whole until the new
-  // one has been completely written, so the look-up and delete that came
-  // before the write are no longer needed: this is the info writer itself.
+  // What is saved is what InfoBox shows: its text, read as an info file,
+  // becomes the set record, which is written with LF line ends in the
+  // writer's layout. The old file stays whole until the new one has been
+  // completely written, so the look-up and delete that came before the
+  // write are no longer needed: this is the info writer itself.
+  if (!ReadInfoText(InfoBox->Text())) {
+    ShowMsgBox("Error Saving INFO Data!" + CrLf + "The text is not a valid level-set info file.", platform::kCriticalOk,
+               "YV_Editor - Save INFO");
+    return;
+  }
   WriteInfoFile(GetDirectoryPart(InfoPath) + "info");  // its box tells how it went
 }
 

@@ -1,7 +1,8 @@
 // The level text window "Yorvane Level Text Data": the open level as the text
 // "Save Level" would write, and a level set's info file as the info writer
 // would write it, both with CR LF line ends for display. "Save INFO Changes"
-// rewrites the info file from the set record.
+// writes the info file from the text the info box shows; the level text
+// cannot be edited.
 #pragma once
 
 #include <string>

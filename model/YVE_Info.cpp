@@ -17,21 +17,38 @@ namespace {
 
 bool EndsWithBackslash(const std::string& s) { return !s.empty() && s.back() == '\\'; }
 
+// The lines of an info file that a reader met.
+struct InfoLinesMet {
+  bool header = false, title = false, description = false;
+};
+
+// Takes one line of an info file into set, keywords in any letter case;
+// false at the ")" line that closes the set.
+bool TakeInfoLine(const std::string& rawLine, SubsetInfo& set, InfoLinesMet& met) {
+  const std::string line = Trim(rawLine);
+  if (StartsWith(line, ";")) {
+    set.Comment = line;
+  } else if (StartsWith(line, ")")) {
+    return false;
+  } else if (UCase(line.substr(0, 6)) == "(TITLE") {
+    set.Title = ParseQuotedValue(line, 6);
+    met.title = true;
+  } else if (UCase(line.substr(0, 12)) == "(DESCRIPTION") {
+    set.Description = ParseQuotedValue(line, 12);
+    met.description = true;
+  } else if (UCase(line) == "(YORVANE-LEVEL-SUBSET") {
+    met.header = true;
+  }
+  return true;
+}
+
 void ReadInfoLines(const std::string& levelPath) {
   InputFile file(GetDirectoryPart(levelPath) + "info");
   // A file with LF line ends comes in as one long first line, split here.
   if (!file.StartLines(40)) return;
+  InfoLinesMet met;
   do {
-    CurrentLine = Trim(CurrentLine);
-    if (StartsWith(CurrentLine, ";")) {
-      CurrentSubset.Comment = CurrentLine;
-    } else if (StartsWith(CurrentLine, ")")) {
-      break;
-    } else if (UCase(CurrentLine.substr(0, 6)) == "(TITLE") {
-      CurrentSubset.Title = ParseQuotedValue(CurrentLine, 6);
-    } else if (UCase(CurrentLine.substr(0, 12)) == "(DESCRIPTION") {
-      CurrentSubset.Description = ParseQuotedValue(CurrentLine, 12);
-    }
+    if (!TakeInfoLine(CurrentLine, CurrentSubset, met)) break;
     ReadNextLine();
   } while (ReadPos > 0);
 }
@@ -46,6 +63,21 @@ void ReadInfoFile(const std::string& levelPath) {
   } catch (const std::exception&) {
     // A damaged info file costs the set's texts, never the level read.
   }
+}
+
+bool ReadInfoText(const std::string& text) {
+  SubsetInfo set;
+  InfoLinesMet met;
+  bool closed = false;
+  for (size_t at = 0; at < text.size() && !closed;) {
+    size_t end = text.find_first_of("\r\n", at);
+    if (end == std::string::npos) end = text.size();
+    closed = !TakeInfoLine(text.substr(at, end - at), set, met);
+    at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  if (!closed || !met.header || !met.title || !met.description) return false;
+  CurrentSubset = std::move(set);
+  return true;
 }
 
 namespace {

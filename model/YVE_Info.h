@@ -17,6 +17,13 @@ extern std::string InfoText;
 // keep their values. Does nothing while another read runs.
 void ReadInfoFile(const std::string& levelPath);
 
+// Reads text, held in memory, as an info file (lines ending at CR LF, CR or
+// LF). When it is one, with its "(yorvane-level-subset", title and
+// description lines and the ")" that closes them, CurrentSubset becomes what
+// it says (no comment line: the comment is blank) and the result is true;
+// otherwise nothing changes.
+bool ReadInfoText(const std::string& text);
+
 // InfoText (and WorkText) = the info text of CurrentSubset with the line ends
 // current when it starts: its comment as held, or the program's own when it
 // is blank; a double quote in the title or description is written as a
