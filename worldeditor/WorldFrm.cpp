@@ -27,18 +27,20 @@ const QColor kGreen(0, 128, 0);
 
 // A world-map file chosen through the shared file dialog; nothing on Cancel.
 // The world window has no file dialog of its own, and the name is left as the
-// last choice left it, so a name chosen in either editor is offered again.
+// last choice left it, so a name chosen in either editor is offered again;
+// but a world without a file is offered none, so that Enter cannot choose
+// another world's file for it. Saving over the world's own file asks nothing.
 std::optional<std::string> ChooseWorldMapFile(platform::FileDialogMode mode) {
+  const bool unnamed = mode == platform::FileDialogMode::Save && Trim(Pref.LastWorldMapFile).empty();
   return platform::ChooseFile(platform::SharedFileDialog(), mode, "*.yvwm|*.yvwm", WorldMapsDir,
-                              platform::kLastChosenName);
+                              unnamed ? std::optional<std::string>("") : platform::kLastChosenName,
+                              Pref.LastWorldMapFile);
 }
 
 }  // namespace
 
 using namespace controls;
-using platform::kCancel;
 using platform::kQuestionYesNo;
-using platform::kQuestionYesNoCancel;
 using platform::kYes;
 
 int16_t WorldFrm::LastEditMode = 0;
@@ -226,16 +228,18 @@ bool WorldFrm::StoreStateAndAskToSave(bool mayCancel) {
   Pref.SavedWorldScrollX = static_cast<int16_t>(MapXScroll->Value());
   Pref.SavedWorldScrollY = static_cast<int16_t>(MapYScroll->Value());
   SavePreferences();
-  return AskToSaveChanges(mayCancel);
+  if (!AskToSaveChanges(mayCancel)) return false;
+  // Saved, or dropped: the next opening reads the world from its file.
+  WorldChanged = false;
+  return true;
 }
 
 bool WorldFrm::AskToSaveChanges(bool mayCancel) {
   if (!WorldChanged) return true;
-  const int answer = ShowMsgBox("Save World Map Changes?", kQuestionYesNoCancel, "World Map Changed");
-  if (answer == kCancel) return !mayCancel;
-  if (answer != kYes || !WorldLoaded) return true;  // a world that is not loaded is never written
-  // A save that is not done keeps the world, and the window, as they are.
-  return SaveWorld() || !mayCancel;
+  // A world that is not loaded is never written; a save that is not done
+  // keeps the world, and the window, as they are.
+  return yv::AskToSaveChanges(
+      "Save World Map Changes?", "World Map Changed", [this] { return !WorldLoaded || SaveWorld(); }, mayCancel);
 }
 
 bool WorldFrm::MayReplaceWorld() { return AskToSaveChanges(true) && !IsUnloaded(); }
@@ -269,7 +273,6 @@ void WorldFrm::WTB_ButtonClick(int index) {
       break;
     case 3:
       if (!MayReplaceWorld()) break;
-      ClearWorldView();
       OpenWorldDialog();
       UpdateWorld();
       break;
@@ -292,7 +295,6 @@ void WorldFrm::WTB_ButtonClick(int index) {
 
 void WorldFrm::FileNameBox_Click() {
   if (!MayReplaceWorld()) return;
-  ClearWorldView();
   OpenWorldDialog();
 }
 
@@ -307,11 +309,18 @@ void WorldFrm::SaveWorldCommand() {
 
 bool WorldFrm::SaveWorldAsCommand() { return WorldLoaded && BuildWorldText() && SaveWorldAsDialog(); }
 
+// The world shown is replaced only once a file has been chosen: Cancel ends
+// the command without a message and leaves it drawn as it was.
 void WorldFrm::OpenWorldDialog() {
   std::optional<std::string> chosen = ChooseWorldMapFile(platform::FileDialogMode::Open);
-  if (!chosen) return;  // Cancel ends the command without a message
+  if (!chosen) return;
+  ClearWorldView();
+  // The reader takes the path as the world's file even when the text fails
+  // to read; the file name stays that of the last world read whole, which
+  // the label goes on showing and the next opening reads.
+  const std::string previous = Pref.LastWorldMapFile;
   ReadWorld(*chosen);
-  if (WorldLoaded) Pref.LastWorldMapFile = *chosen;
+  if (!WorldLoaded) Pref.LastWorldMapFile = previous;
   UpdateWorld();
 }
 
@@ -328,6 +337,7 @@ bool WorldFrm::SaveWorldAsDialog() {
   // next opening would not find it. (A blank name would write nothing.)
   if (Trim(*chosen).empty() || !WriteWorldFile(*chosen)) return false;  // the writer's box tells why
   Pref.LastWorldMapFile = *chosen;
+  FileNameBox->SetCaption(Pref.LastWorldMapFile);  // the file that "Save World Map" now writes
   return true;
 }
 
@@ -347,6 +357,9 @@ void WorldFrm::CreateNewWorld() {
 
 void WorldFrm::ClearWorldView() {
   ResetWorldData();
+  // The world that was shown is gone: its changes were saved or dropped at
+  // the question before, and none is left to ask about.
+  WorldChanged = false;
   const QPixmap& blank = BlankImg->Picture();
   for (ImageBox* cell : Img) cell->SetPicture(blank);
   overlay_->Clear();

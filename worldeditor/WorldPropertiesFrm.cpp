@@ -46,6 +46,22 @@ long LeadingNumber(std::string_view text) {
   return static_cast<long>(std::nearbyint(std::clamp(value, -1e9, 1e9)));
 }
 
+// An edit here changes the world, which the world window then asks to save
+// before it is replaced or closed; with no world to save (none loaded, and
+// no new one waiting for its map) there is nothing to ask about.
+void MarkWorldChanged() {
+  if (WorldLoaded || NewWorldPending) WorldChanged = true;
+}
+
+// Gives a property of the world a new value; one that differs from the old
+// marks the world changed.
+template <class T, class V>
+void SetWorldField(T& field, const V& value) {
+  if (field == value) return;
+  field = value;
+  MarkWorldChanged();
+}
+
 }  // namespace
 
 using namespace controls;
@@ -130,6 +146,11 @@ void WorldPropertiesFrm::WireHandlers() {
   HeightBox->Change = [this] { HeightBox_Change(); };
   StartXBox->Change = [this] { StartXBox_Change(); };
   StartYBox->Change = [this] { StartYBox_Change(); };
+  // A number box left with a text that was not taken shows what is stored.
+  ShowStoredWhenLeft(WidthBox, World.Width);
+  ShowStoredWhenLeft(HeightBox, World.Height);
+  ShowStoredWhenLeft(StartXBox, World.StartX);
+  ShowStoredWhenLeft(StartYBox, World.StartY);
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -187,13 +208,13 @@ void WorldPropertiesFrm::UpdatePropertiesDisplay() {
 
 void WorldPropertiesFrm::NameBox_Change() {
   if (Updating) return;
-  World.Name = NameBox->Text();
+  SetWorldField(World.Name, NameBox->Text());
 }
 
 void WorldPropertiesFrm::CommentBox_Change() {
   if (Updating) return;
   if (World.Comments.empty()) World.Comments.resize(1);
-  World.Comments[0] = CommentBox->Text();
+  SetWorldField(World.Comments[0], CommentBox->Text());
 }
 
 // ---------------------------------------------------------------- sizes and start
@@ -204,7 +225,7 @@ void WorldPropertiesFrm::WidthBox_Change() {
   if (Updating) return;
   const long value = LeadingNumber(WidthBox->Text());
   if (value >= kMinWidth && value <= kMaxWidth) {
-    World.Width = static_cast<int16_t>(value);
+    SetWorldField(World.Width, static_cast<int16_t>(value));
     return;
   }
   ShowMsgBox("World Map Width\r\nMust be between 19 and 1023", platform::kCriticalOk, "World Map Width Error");
@@ -214,7 +235,7 @@ void WorldPropertiesFrm::HeightBox_Change() {
   if (Updating) return;
   const long value = LeadingNumber(HeightBox->Text());
   if (value >= kMinHeight && value <= kMaxHeight) {
-    World.Height = static_cast<int16_t>(value);
+    SetWorldField(World.Height, static_cast<int16_t>(value));
     return;
   }
   ShowMsgBox("World Map Height", platform::kCriticalOk, "World Map Height Error");
@@ -223,13 +244,11 @@ void WorldPropertiesFrm::HeightBox_Change() {
 // The start cell is not range-checked; a text that is no 16-bit number (an
 // emptied box, 40000) leaves the last one.
 void WorldPropertiesFrm::StartXBox_Change() {
-  if (Updating) return;
-  StoreNumber(StartXBox, World.StartX);
+  if (!Updating && StoreNumber(StartXBox, World.StartX)) MarkWorldChanged();
 }
 
 void WorldPropertiesFrm::StartYBox_Change() {
-  if (Updating) return;
-  StoreNumber(StartYBox, World.StartY);
+  if (!Updating && StoreNumber(StartYBox, World.StartY)) MarkWorldChanged();
 }
 
 void WorldPropertiesFrm::NumberKeyFilter(int& keyAscii) {
@@ -243,7 +262,7 @@ void WorldPropertiesFrm::StartYBox_KeyPress(int& keyAscii) { NumberKeyFilter(key
 
 void WorldPropertiesFrm::XScroll_Change() {
   if (Updating) return;
-  World.Width = static_cast<int16_t>(XScroll->Value());
+  SetWorldField(World.Width, static_cast<int16_t>(XScroll->Value()));
   UpdatePropertiesDisplay();
 }
 
@@ -251,7 +270,7 @@ void WorldPropertiesFrm::XScroll_Scroll() { XScroll_Change(); }
 
 void WorldPropertiesFrm::YScroll_Change() {
   if (Updating) return;
-  World.Height = static_cast<int16_t>(YScroll->Value());
+  SetWorldField(World.Height, static_cast<int16_t>(YScroll->Value()));
   UpdatePropertiesDisplay();
 }
 
@@ -265,11 +284,15 @@ void WorldPropertiesFrm::FNBox_Click() {
 }
 
 // Names the file that "Save World Map" writes to; nothing is read from it.
+// A save dialog: a new name may be typed, and another file that exists is
+// taken only once the user has said to replace it. The world is not in the
+// file it now names until it is saved there, so a new name is a change.
 void WorldPropertiesFrm::SelectWorldFile() {
   QPointer<WorldPropertiesFrm> self(this);
-  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
-                                                           "*.yvwm|*.yvwm", WorldMapsDir, "");
-  if (!chosen) return;  // nothing changes
+  std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Save,
+                                                           "*.yvwm|*.yvwm", WorldMapsDir, "", Pref.LastWorldMapFile);
+  if (!chosen || Trim(*chosen).empty()) return;  // nothing changes
+  if (*chosen != Pref.LastWorldMapFile) MarkWorldChanged();
   Pref.LastWorldMapFile = *chosen;
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();
 }
@@ -278,7 +301,7 @@ void WorldPropertiesFrm::MusicBox_Click() {
   QPointer<WorldPropertiesFrm> self(this);
   std::optional<std::string> music = ChooseMusicFile(World.Music);
   if (!music) return;
-  World.Music = *music;
+  SetWorldField(World.Music, *music);
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();
 }
 

@@ -175,7 +175,7 @@ TEST_F(WorldWindow, OpenCancelledOpenSaveAndSaveAs) {
   EXPECT_EQ(Pref.LastWorldMapFile + frm->FileNameBox->Caption(), second + second);
 
   // Save writes the world's text; save as a name without extension writes
-  // exactly that name, shown from the next redraw on.
+  // exactly that name, which the label shows at once.
   Cell(2, 2)->MouseDown(1, 0, 0, 0);
   frm->WTB_ButtonClick(5);
   EXPECT_EQ(ReadWorld("second.yvwm"), WorldText);
@@ -184,7 +184,7 @@ TEST_F(WorldWindow, OpenCancelledOpenSaveAndSaveAs) {
   frm->WTB_ButtonClick(6);
   EXPECT_TRUE(ui.fileCalls.back().save);
   EXPECT_EQ(ReadWorld("plain"), WorldText);
-  EXPECT_EQ(frm->FileNameBox->Caption(), second);
+  EXPECT_EQ(frm->FileNameBox->Caption(), WorldMapsDir + "\\plain");
   frm->WTB_ButtonClick(6);  // cancelled
   EXPECT_EQ(Pref.LastWorldMapFile, WorldMapsDir + "\\plain");
   // The name is the world's once its file is written, if only with the warning.
@@ -203,13 +203,23 @@ TEST_F(WorldWindow, OpenCancelledOpenSaveAndSaveAs) {
     ui.msgCalls.clear();
   }
 
-  // Cancelled open: the blank map, mode 0, the old name shown, the world gone.
+  // A cancelled open leaves the world drawn as it was: it was never replaced.
   frm->ModeOption[2]->SetValue(true);
   frm->MapXScroll->SetValue(3);
+  const qint64 drawn = Shown(Cell(5, 5));
   frm->FileNameBox->Click();
-  EXPECT_TRUE(!WorldLoaded && World.Width == 18 && frm->WorldEditMode == 0 && frm->MapXScroll->Value() == 0);
+  EXPECT_TRUE(WorldLoaded && World.Width == 30 && frm->WorldEditMode == 2 && frm->MapXScroll->Value() == 3);
+  EXPECT_EQ(Shown(Cell(5, 5)), drawn);
+  // A failed open: the blank map, mode 0, the world gone, and the name of
+  // the last world read whole, shown and read by the next opening.
+  tree.Write(test::kWorldMapsFolder + "bad.yvwm", "(yorvane-worldmap\n (properties (name 5");
+  ui.fileAnswers = {WorldMapsDir + "\\bad.yvwm"};
+  frm->FileNameBox->Click();
+  EXPECT_TRUE(!WorldLoaded && frm->WorldEditMode == 0 && frm->MapXScroll->Value() == 0);
   EXPECT_EQ(Shown(Cell(5, 5)), Shown(frm->BlankImg));
   EXPECT_EQ(frm->FileNameBox->Caption() + Pref.LastWorldMapFile, named + named);
+  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Error # 1|World Read Error|16"});
+  ui.msgCalls.clear();
   // Without a loaded world neither save builds, asks or writes anything.
   WorldChanged = true;
   const size_t dialogs = ui.fileCalls.size();

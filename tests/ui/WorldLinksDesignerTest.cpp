@@ -128,7 +128,8 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
     Mouse::Click(frm->TileImg[6]);
     Mouse::Click(Cell(0, 0), QPoint(5, 5));
   };
-  // Each answer to the question of "Open World Map" about the painted cell.
+  // Each answer to the question of "Open World Map" about the painted cell;
+  // the dialog after Yes is cancelled, which leaves the saved world drawn.
   for (int answer : {platform::kCancel, platform::kNo, platform::kYes}) {
     paintTile7();
     Mouse::Click(frm->ModeOption[2]);  // the link list filled
@@ -138,28 +139,32 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
     click(3);
     EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Save World Map Changes?|World Map Changed|35"});
     EXPECT_EQ(ui.fileCalls.size(), answer == platform::kCancel ? 0u : 1u);
-    EXPECT_EQ(Shown(Cell(0, 0)), answer == platform::kCancel ? Picture(7)
-                                 : answer == platform::kNo   ? Picture(4)
-                                                             : Shown(frm->BlankImg));
+    EXPECT_EQ(Shown(Cell(0, 0)), answer == platform::kNo ? Picture(4) : Picture(7));
     EXPECT_EQ(WorldChanged, answer == platform::kCancel);
     ui.msgCalls.clear(), ui.fileCalls.clear();
   }
   EXPECT_NE(ReadWorld("frostbite.yvwm").find("(data\n       7  4  4  "), std::string::npos);
-  // The cancelled open shows nothing of the world that is gone but its name.
-  EXPECT_TRUE(frm->TilesFrame->Visible() && !frm->LinkFrame->Visible() && !frm->ZunboImg->Visible());
-  for (controls::ImageBox* marker : frm->DotImg) EXPECT_FALSE(marker->Visible());
-  EXPECT_EQ(frm->FileNameBox->Caption(), frostbite);
-  EXPECT_EQ(frm->MapXScroll->Max() + frm->MapYScroll->Max(), 0);
-  Grab("open_cancelled.png");
-  Mouse::Click(frm->ModeOption[2]);
-  EXPECT_TRUE(frm->LinkFrame->Visible() && !frm->TilesFrame->Visible() && !frm->LinkNumBox[0]->Visible());
 
-  // A failed read is told once.
+  // No drops the changes, and a broken file then takes the world's place: it
+  // is told once, nothing of the world that is gone stays in view but the
+  // name of the last world read whole, and no later question asks about it.
+  paintTile7();
+  Mouse::Click(frm->ModeOption[3]);
   tree.Write(test::kWorldMapsFolder + "bad.yvwm", "(yorvane-worldmap\n (properties (name 5");
+  ui.msgAnswers = {platform::kNo};
   ui.fileAnswers = {WorldMapsDir + "\\bad.yvwm"};
   click(3);
-  EXPECT_EQ(ui.Boxes(), std::vector<std::string>{"Error # 1|World Read Error|16"});
+  EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"Save World Map Changes?|World Map Changed|35",
+                                                  "Error # 1|World Read Error|16"}));
+  EXPECT_FALSE(WorldChanged);
+  EXPECT_TRUE(frm->TilesFrame->Visible() && !frm->LinkFrame->Visible() && !frm->ZunboImg->Visible());
+  for (controls::ImageBox* marker : frm->DotImg) EXPECT_FALSE(marker->Visible());
+  EXPECT_EQ(frm->FileNameBox->Caption() + "|" + Pref.LastWorldMapFile, frostbite + "|" + frostbite);
+  EXPECT_EQ(frm->MapXScroll->Max() + frm->MapYScroll->Max(), 0);
   Grab("read_failed.png");
+  Mouse::Click(frm->ModeOption[2]);
+  EXPECT_TRUE(frm->LinkFrame->Visible() && !frm->TilesFrame->Visible() && !frm->LinkNumBox[0]->Visible());
+  ui.msgCalls.clear();
 
   // A new world has no file name until the close names it; it is found again.
   ui.msgAnswers = {platform::kYes};
@@ -171,7 +176,10 @@ TEST_F(WorldLinksDesigner, KeepsUnsavedWorkAndFilesThroughOpenNewCloseAndSaveAs)
   paintTile7();
   ui.msgAnswers = {platform::kYes};
   ui.fileAnswers = {fresh};
+  ui.fileCalls.clear();
   click(10);
+  ASSERT_EQ(ui.fileCalls.size(), 1u);  // the world-map folder, and no other world's name to take by Enter
+  EXPECT_EQ(ui.fileCalls[0].initDir + "|" + ui.fileCalls[0].fileName, WorldMapsDir + "|");
   EXPECT_TRUE((!WorldFrm::Instance() || WorldFrm::Instance()->IsUnloaded()) && MainGivenBack());
   EXPECT_EQ(ReadWorld("fresh.yvwm"), WorldText);
   test::Settle();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
 
 #include "model/General.h"
 #include "model/Preference.h"
@@ -64,26 +65,51 @@ TEST_F(WorldProps, ANewWorldShowsAtLeast19By16AndGetsItsMapOfTile9OnClose) {
   EXPECT_EQ(WorldTile(19, 15) + WorldTile(18, 16), 0);
 }
 
-TEST_F(WorldProps, EditsGoStraightToTheWorldAndTheCloseLeavesItsMapAndChangeFlag) {
+TEST_F(WorldProps, EditsGoStraightToTheWorldAndTheCloseLeavesItsMap) {
   Open();
   Pref.LastWorldMapFile = "C:\\old.yvwm";
   const TileMap before = World.Tiles;
-  dlg->NameBox->SetText("Isle");
-  dlg->CommentBox->SetText(";; header");
-  QTest::keyClicks(dlg->WidthBox->Editor(), "0");  // 300
+  // Every edit of a value marks the world changed; one that leaves the value
+  // as it was does not.
+  const std::pair<const char*, std::function<void()>> edits[] = {
+      {"same name", [&] { dlg->NameBox->SetText(World.Name); }},
+      {"same width", [&] { dlg->XScroll->SetValue(World.Width); }},
+      {"name", [&] { dlg->NameBox->SetText("Isle"); }},
+      {"comment", [&] { dlg->CommentBox->SetText(";; header"); }},
+      {"width", [&] { QTest::keyClicks(dlg->WidthBox->Editor(), "0"); }},  // 300
+      {"height bar", [&] { dlg->YScroll->SetValue(21); }},
+      {"start x", [&] { dlg->StartXBox->SetText("5"); }},
+      {"start y", [&] { dlg->StartYBox->SetText("6"); }},
+  };
+  for (const auto& [name, edit] : edits) {
+    WorldChanged = false;
+    edit();
+    EXPECT_EQ(WorldChanged, !StartsWith(name, "same")) << name;
+  }
 
-  const std::string other = WorldMapsDir + "\\other.yvwm";
-  ui.fileAnswers = {other, std::nullopt, "C:\\tunes\\deep\\Cave.mod", std::nullopt};
+  // The file name is chosen in a save dialog: a new name is taken as typed,
+  // another world's file only once the user has said to replace it, and No
+  // offers the dialog again.
+  const std::string other = WorldMapsDir + "\\other.yvwm", taken = WorldMapsDir + "\\taken.yvwm";
+  tree.Write(test::kWorldMapsFolder + "taken.yvwm", "another world");
+  ui.fileAnswers = {other, std::nullopt, taken, std::nullopt, taken, "C:\\tunes\\deep\\Cave.mod", std::nullopt};
+  ui.msgAnswers = {platform::kNo, platform::kYes};
   MainFrm::Instance()->CD.FileName = "C:\\last.yvl";
-  for (int i = 0; i < 2; ++i) test::Mouse::Click(dlg->FNBox);  // chosen, then cancelled
+  WorldChanged = false;
+  test::Mouse::Click(dlg->FNBox);  // a new name: the world is not in that file yet
+  EXPECT_TRUE(WorldChanged);
+  for (int i = 0; i < 3; ++i) test::Mouse::Click(dlg->FNBox);  // cancelled; replacing refused; accepted
   for (int i = 0; i < 2; ++i) test::Mouse::Click(dlg->MusicBox);
-  ASSERT_EQ(ui.fileCalls.size(), 4u);
-  EXPECT_FALSE(ui.fileCalls[0].save);
+  ASSERT_EQ(ui.fileCalls.size(), 7u);
+  EXPECT_TRUE(ui.fileCalls[0].save && ui.fileCalls[4].save);
   EXPECT_EQ(ui.fileCalls[1].filter + ui.fileCalls[1].initDir + ui.fileCalls[1].fileName,
             "*.yvwm|*.yvwm" + WorldMapsDir);
-  EXPECT_EQ(ui.fileCalls[2].filter + ui.fileCalls[2].initDir, "*.mod|*.mod" + MusicDir);
-  EXPECT_EQ(ui.fileCalls[2].fileName + "," + ui.fileCalls[3].fileName, "SALCON.MOD,Cave.mod");
-  EXPECT_EQ(Pref.LastWorldMapFile + "|" + dlg->FNBox->Caption(), other + "|" + other);
+  EXPECT_EQ(ui.Boxes(),
+            std::vector<std::string>(2, "taken.yvwm already exists.\r\nDo you want to replace it?|Confirm Save As|36"));
+  EXPECT_EQ(ui.fileCalls[5].filter + ui.fileCalls[5].initDir, "*.mod|*.mod" + MusicDir);
+  EXPECT_EQ(ui.fileCalls[5].fileName + "," + ui.fileCalls[6].fileName, "SALCON.MOD,Cave.mod");
+  EXPECT_EQ(Pref.LastWorldMapFile + "|" + dlg->FNBox->Caption(), taken + "|" + taken);
+  EXPECT_EQ(tree.Read(test::kWorldMapsFolder + "taken.yvwm"), "another world");  // until it is saved
   EXPECT_EQ(World.Music + "," + dlg->MusicBox->Caption(), "Cave.mod,Cave.mod");
   const QImage shot = dlg->grab().toImage();
   shot.save(QStringLiteral(YV_BINARY_DIR "/world_properties.png"));
@@ -94,9 +120,8 @@ TEST_F(WorldProps, EditsGoStraightToTheWorldAndTheCloseLeavesItsMapAndChangeFlag
   EXPECT_EQ(World.Name + World.Comments[0], "Isle;; header");
   EXPECT_EQ(World.Width, 300);
   EXPECT_TRUE(World.Tiles == before);
-  EXPECT_FALSE(WorldChanged);
   EXPECT_TRUE(frm->FormEnabled());
-  EXPECT_EQ(frm->FileNameBox->Caption(), other);  // the world window is drawn anew
+  EXPECT_EQ(frm->FileNameBox->Caption(), taken);  // the world window is drawn anew
   EXPECT_EQ(frm->MapXScroll->Max(), 282);
   EXPECT_EQ(Pair(Pref.FormLeft[kFormWorldPropertiesFrm], Pref.FormTop[kFormWorldPropertiesFrm]), Pair(left, top));
 }
@@ -146,6 +171,13 @@ TEST_F(WorldProps, SizeBoxesRefuseEachTextOutOfRangeWithABoxAndStartBoxesKeepThe
     EXPECT_EQ(Pair(World.StartX, World.StartY), Pair(expected, expected)) << text;
   }
   EXPECT_TRUE(ui.msgCalls.empty());
+
+  // Left with a text that was not taken, a box shows what is stored.
+  dlg->WidthBox->SetText("10");
+  test::Leave(dlg->WidthBox->Editor());
+  dlg->StartXBox->SetText("40000");
+  test::Leave(dlg->StartXBox->Editor());
+  EXPECT_EQ(dlg->WidthBox->Text() + "," + dlg->StartXBox->Text(), "30,120");
 }
 
 TEST_F(WorldProps, ScrollBarsSetTheSizeAndAWidthPastTheBarShowsItAtItsEnd) {
