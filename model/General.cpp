@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 #include "platform/Ui.h"
@@ -33,9 +32,9 @@ void DeleteFileQuietly(const std::string& path) {
   platform::Fs().DeleteQuietly(path);
 }
 
-std::optional<std::string> ChooseMusicFile(const std::string& current) {
+std::optional<std::string> ChooseMusicFile(const std::string& musicDir, const std::string& current) {
   std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
-                                                           "*.mod|*.mod", MusicDir, current);
+                                                           "*.mod|*.mod", musicDir, current);
   if (chosen) *chosen = GetFileNamePart(*chosen);
   return chosen;
 }
@@ -87,22 +86,32 @@ unsigned char UpperByte(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
   switch (c) {
-    case 0x9A: return 0x8A;  // s caron
-    case 0x9C: return 0x8C;  // oe
-    case 0x9E: return 0x8E;  // z caron
-    case 0xFF: return 0x9F;  // y diaeresis
-    default: return c;
+    case 0x9A:
+      return 0x8A;  // s caron
+    case 0x9C:
+      return 0x8C;  // oe
+    case 0x9E:
+      return 0x8E;  // z caron
+    case 0xFF:
+      return 0x9F;  // y diaeresis
+    default:
+      return c;
   }
 }
 unsigned char LowerByte(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
   switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+      return 0x9A;
+    case 0x8C:
+      return 0x9C;
+    case 0x8E:
+      return 0x9E;
+    case 0x9F:
+      return 0xFF;
+    default:
+      return c;
   }
 }
 }  // namespace

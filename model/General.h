@@ -25,10 +25,10 @@ std::string GetFileNamePart(const std::string& path);
 // Deletes a file, ignoring every failure; nothing for an empty path.
 void DeleteFileQuietly(const std::string& path);
 
-// Lets the user choose a music file in MusicDir through the shared file
+// Lets the user choose a music file in musicDir through the shared file
 // dialog, with `current` preset. The game looks music up by name in its music
 // folder, so the choice comes back as its file-name part; nothing on Cancel.
-std::optional<std::string> ChooseMusicFile(const std::string& current);
+std::optional<std::string> ChooseMusicFile(const std::string& musicDir, const std::string& current);
 
 // A message box whose answer is also stored in MsgResult.
 int ShowMsgBox(const std::string& text, int style, const std::string& title);
@@ -37,11 +37,11 @@ int ShowMsgBox(const std::string& text, int style, const std::string& title);
 // The model opens and touches windows only through these hooks, which the
 // level editor fills in; unset hooks do nothing.
 struct WindowHooks {
-  std::function<void()> loadMainFrm;                          // load MainFrm and show it, modeless
-  std::function<void()> loadNewInfoFrm;                       // load NewInfoFrm and show it, modeless
-  std::function<void()> loadZTypeFrm;                         // load zTypeFrm and show it, modeless
-  std::function<void(int)> setMapScrollMax;                   // MainFrm.MapXScroll maximum
-  std::function<void(const std::string&)> setFileNameCaption; // MainFrm.FileNameBox caption
+  std::function<void()> loadMainFrm;                           // load MainFrm and show it, modeless
+  std::function<void()> loadNewInfoFrm;                        // load NewInfoFrm and show it, modeless
+  std::function<void()> loadZTypeFrm;                          // load zTypeFrm and show it, modeless
+  std::function<void(int)> setMapScrollMax;                    // MainFrm.MapXScroll maximum
+  std::function<void(const std::string&)> setFileNameCaption;  // MainFrm.FileNameBox caption
 };
 extern WindowHooks Windows;
 
@@ -54,7 +54,7 @@ bool DialogWaitRunning();
 
 // ---------------------------------------------------------------- text
 // Text is 8-bit: one byte per character of the Windows-1252 code page.
-std::string Trim(std::string_view s);   // without leading and trailing blanks (spaces only)
+std::string Trim(std::string_view s);  // without leading and trailing blanks (spaces only)
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 std::string UCase(std::string_view s);  // capitals, letters of the code page included
