@@ -431,7 +431,7 @@ void VarsFrm::ChooseBackground() {
 }
 
 void VarsFrm::ChooseMusic() {
-  std::optional<std::string> music = ChooseMusicFile(Level.Music);
+  std::optional<std::string> music = ChooseMusicFile(MusicDir, Level.Music);
   if (!music) return;
   SetLevelField(Level.Music, *music);
   MusicBox->SetCaption(Level.Music);

@@ -5,16 +5,7 @@ namespace {
 bool g_building = false;
 }
 
-BuildLock::BuildLock() {
-  if (!g_building) {
-    g_building = true;
-    held_ = true;
-  }
-}
-
-BuildLock::~BuildLock() {
-  if (held_) g_building = false;
-}
+BuildLock::BuildLock() : FlagLock(g_building) {}
 
 bool BuildInProgress() { return g_building; }
 

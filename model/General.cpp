@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/YVE_Main.h"
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 #include "platform/Ui.h"
@@ -33,9 +32,9 @@ void DeleteFileQuietly(const std::string& path) {
   platform::Fs().DeleteQuietly(path);
 }
 
-std::optional<std::string> ChooseMusicFile(const std::string& current) {
+std::optional<std::string> ChooseMusicFile(const std::string& musicDir, const std::string& current) {
   std::optional<std::string> chosen = platform::ChooseFile(platform::SharedFileDialog(), platform::FileDialogMode::Open,
-                                                           "*.mod|*.mod", MusicDir, current);
+                                                           "*.mod|*.mod", musicDir, current);
   if (chosen) *chosen = GetFileNamePart(*chosen);
   return chosen;
 }

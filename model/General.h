@@ -25,10 +25,10 @@ std::string GetFileNamePart(const std::string& path);
 // Deletes a file, ignoring every failure; nothing for an empty path.
 void DeleteFileQuietly(const std::string& path);
 
-// Lets the user choose a music file in MusicDir through the shared file
+// Lets the user choose a music file in musicDir through the shared file
 // dialog, with `current` preset. The game looks music up by name in its music
 // folder, so the choice comes back as its file-name part; nothing on Cancel.
-std::optional<std::string> ChooseMusicFile(const std::string& current);
+std::optional<std::string> ChooseMusicFile(const std::string& musicDir, const std::string& current);
 
 // A message box whose answer is also stored in MsgResult.
 int ShowMsgBox(const std::string& text, int style, const std::string& title);

@@ -18,16 +18,7 @@ bool g_reading = false;
 size_t StartIndex(int32_t start) { return start < 1 ? 0 : static_cast<size_t>(start) - 1; }
 }  // namespace
 
-ReadLock::ReadLock() {
-  if (!g_reading) {
-    g_reading = true;
-    held_ = true;
-  }
-}
-
-ReadLock::~ReadLock() {
-  if (held_) g_reading = false;
-}
+ReadLock::ReadLock() : FlagLock(g_reading) {}
 
 bool ReadInProgress() { return g_reading; }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/BuildLock.h"
+
 namespace yv {
 
 extern int16_t ReadFileNum;      // number of the open input file
@@ -23,16 +25,9 @@ inline constexpr int64_t kMaxReadableLength = INT32_MAX;
 // a command given meanwhile could start a second read over the first one.
 // Every reader (level, info, world map) holds this lock while it runs; a read
 // that cannot take it is refused.
-class ReadLock {
+class ReadLock : public FlagLock {
  public:
   ReadLock();  // takes the lock when no read is running
-  ~ReadLock();
-  ReadLock(const ReadLock&) = delete;
-  ReadLock& operator=(const ReadLock&) = delete;
-  bool Held() const { return held_; }
-
- private:
-  bool held_ = false;
 };
 // True while a read holds the lock.
 bool ReadInProgress();

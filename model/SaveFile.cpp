@@ -30,8 +30,9 @@ SaveResult BuildHoldingLock(const TextBuild& text, const std::string** published
     std::string out;
     out.reserve(static_cast<size_t>(length));
     text.build(out);
-    const std::string& whole = text.publish(std::move(out));
-    if (published) *published = &whole;
+    if (text.copy) *text.copy = out;
+    *text.target = std::move(out);
+    if (published) *published = text.target;
   } catch (const std::bad_alloc&) {
     return {SaveResult::Outcome::Failed, text.box, WithReason(text.box, kNoMemoryToBuild)};
   } catch (const std::length_error&) {
@@ -54,6 +55,16 @@ SaveResult WriteHoldingLock(const std::string& path, const SaveBox& box, std::st
 
 }  // namespace
 
+TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target, std::string* copy,
+                        std::function<void(std::string&)> build) {
+  return {.box = box,
+          .fileLineEnds = fileLineEnds,
+          .measure = nullptr,
+          .build = std::move(build),
+          .target = &target,
+          .copy = copy};
+}
+
 bool SaveResult::Report() const {
   if (!boxText_.empty()) ShowMsgBox(boxText_, platform::kCriticalOk, box_.title);
   return Ok();
@@ -75,7 +86,7 @@ SaveResult BuildAndWriteText(const std::string& path, const TextBuild& text) {
     result = BuildHoldingLock(text, &published);
     if (result.Done()) result = WriteHoldingLock(path, text.box, *published);
   }
-  if (text.pumpAfterWrite) platform::DoEvents();
+  platform::DoEvents();
   return result;
 }
 

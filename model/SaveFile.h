@@ -51,10 +51,9 @@ class SaveResult {
 };
 
 // One text build. The text grows in a string of the build's own and reaches
-// publish only once it is whole, so a failed build leaves the published text
-// as it was.
+// target only once it is whole, so a failed build leaves the published text
+// as it was. Made by WorkTextBuild.
 struct TextBuild {
-  explicit TextBuild(const SaveBox& box) : box(box) {}
   SaveBox box;
   // Switch to LF line ends first (the text of a file).
   bool fileLineEnds = false;
@@ -63,17 +62,23 @@ struct TextBuild {
   // anything is built; otherwise the string is given that capacity at once.
   std::function<int64_t()> measure;
   std::function<void(std::string&)> build;
-  // Takes the whole text; returns what is to be written as the file.
-  std::function<const std::string&(std::string&&)> publish;
-  // Run the event pump once after the file was written (or failed to be).
-  bool pumpAfterWrite = false;
+  // Where the whole text is published, and a string that takes a copy of it
+  // first (none when null); what is published is what a save writes.
+  std::string* target = nullptr;
+  std::string* copy = nullptr;
 };
+
+// The build of a writer's text into target (and copy, when given), with the
+// writer's box for its failures. A file build switches to LF line ends first.
+TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target, std::string* copy,
+                        std::function<void(std::string&)> build);
 
 // Builds and publishes under the build lock. Running out of memory, or a
 // text too large, is a failure with its reason line; it never ends the program.
 SaveResult BuildText(const TextBuild& text);
 // Builds, publishes and writes the text as the whole file at path, under one
-// hold of the build lock. A blank path builds and writes nothing.
+// hold of the build lock, then runs the event pump once, whether the write
+// succeeded or not. A blank path builds and writes nothing.
 SaveResult BuildAndWriteText(const std::string& path, const TextBuild& text);
 // Writes bytes as the whole file at path under the build lock; the old file
 // stays whole until the new one is written. A blank path writes nothing.

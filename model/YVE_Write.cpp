@@ -163,27 +163,13 @@ void LevelBuilder::Build() {
 constexpr SaveBox kLevelSaveBox{"Error Saving Level Data!", "YV_Editor - Save Level"};
 
 TextBuild LevelTextBuild(bool fileLineEnds) {
-  return WorkTextBuild(kLevelSaveBox, fileLineEnds, LevelText, [](std::string& out) {
+  return WorkTextBuild(kLevelSaveBox, fileLineEnds, LevelText, &WorkText, [](std::string& out) {
     LevelBuilder builder{out, CurrentLineEnds()};
     builder.Build();
   });
 }
 
 }  // namespace
-
-TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target,
-                        std::function<void(std::string&)> build) {
-  TextBuild text{box};
-  text.fileLineEnds = fileLineEnds;
-  text.pumpAfterWrite = true;
-  text.build = std::move(build);
-  text.publish = [&target](std::string&& out) -> const std::string& {
-    WorkText = out;
-    target = std::move(out);
-    return target;
-  };
-  return text;
-}
 
 std::string StayOnPlatformFlag(int i) {
   if (i < 0 || static_cast<size_t>(i) >= Level.Objects.size()) return "f";

@@ -1,7 +1,6 @@
 // The level file writer and its closing-line constants.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "model/LineEnds.h"
@@ -18,12 +17,6 @@ namespace yv {
 // once it is whole.
 extern std::string LevelText;
 extern std::string WorkText;
-
-// A build of a level or info text that publishes it into target and
-// WorkText. A file build switches to LF line ends first and runs the event
-// pump once after the write.
-TextBuild WorkTextBuild(const SaveBox& box, bool fileLineEnds, std::string& target,
-                        std::function<void(std::string&)> build);
 
 // Builds the level file text from Level into LevelText with the line ends
 // current when it starts. Trims Level.Comment (giving it "; " when it lacks

@@ -299,7 +299,7 @@ void WorldPropertiesFrm::SelectWorldFile() {
 
 void WorldPropertiesFrm::MusicBox_Click() {
   QPointer<WorldPropertiesFrm> self(this);
-  std::optional<std::string> music = ChooseMusicFile(World.Music);
+  std::optional<std::string> music = ChooseMusicFile(MusicDir, World.Music);
   if (!music) return;
   SetWorldField(World.Music, *music);
   if (self && !IsUnloaded()) UpdatePropertiesDisplay();

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "model/YVE_Write.h"
 #include "platform/FileSystem.h"
-#include "tests/support/MemoryFileSystem.h"
 #include "platform/Paths.h"
 #include "platform/System.h"
+#include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TestState.h"
 
 using namespace yv;
@@ -23,11 +25,14 @@ TEST(UserName, CutRuleOfTheLoginName) {
   EXPECT_EQ(cut("a"), "A" + std::string(15, ' '));
   EXPECT_EQ(cut("ab-cdefghijk"), "AB" + std::string(14, ' '));  // "-" is below "0"
   EXPECT_EQ(cut(""), std::string(16, ' '));
-  EXPECT_EQ(cut(std::string(25, 'x')), std::string(16, ' '));   // does not fit the buffer
-  EXPECT_EQ(CutUserName("anna", false), std::string(16, ' '));  // the call failed
+  EXPECT_EQ(cut(std::string(25, 'x')), std::string(16, ' '));             // does not fit the buffer
+  EXPECT_EQ(CutUserName("anna", false), std::string(16, ' '));            // the call failed
   EXPECT_EQ(cut("j\xe9r\xf4me"), "J\xc9R\xd4ME" + std::string(10, ' '));  // letters of the code page
 
-  platform::SetLoginNameSource([](std::string& n) { n = "mira"; return true; });
+  platform::SetLoginNameSource([](std::string& n) {
+    n = "mira";
+    return true;
+  });
   ReadUserName();
   EXPECT_EQ(UserName, "MIRA" + std::string(12, ' '));
   platform::SetLoginNameSource([](std::string&) { return false; });
@@ -81,28 +86,16 @@ TEST(DeleteQuietly, IgnoresEverythingAndTouchesNothingForAnEmptyPath) {
   platform::FileSystem::Install(previous);
 }
 
-TEST(Globals, TablesFoldersAndTexts) {
+// Every folder the editor opens or offers is one the game installs: the
+// sample tree lies on drive C: as the game does.
+TEST(Globals, EveryFolderIsOneOfTheGameTree) {
   test::ResetProgramState();
-  EXPECT_EQ(WindowTitle, "YV_Editor V1.09 - Yorvane Level Editor by Mossdrake");
-  EXPECT_EQ(InstallDir, "C:\\Program Files\\Yorvane");
-  EXPECT_EQ(DataDir, "C:\\Program Files\\Yorvane\\data");
-  EXPECT_EQ(LevelsDir, "C:\\Program Files\\Yorvane\\data\\levels");
-  EXPECT_EQ(UserLevelsDir, "C:\\Program Files\\Yorvane\\.yorvane\\levels");
-  EXPECT_EQ(ImagesDir, "C:\\Program Files\\Yorvane\\data\\images");
-  EXPECT_EQ(BackgroundDir, "C:\\Program Files\\Yorvane\\data\\images\\background");
-  EXPECT_EQ(MusicDir, "C:\\Program Files\\Yorvane\\data\\music");
-  EXPECT_EQ(WorldMapsDir, "C:\\Program Files\\Yorvane\\data\\levels\\worldmaps");
-  EXPECT_EQ(FileNotFoundMsg, "File Specified Not Found!\r\nPlease choose another file.");
-  EXPECT_EQ(LinkTypeNames[0], "");
-  EXPECT_EQ(LinkTypeNames[2], "Level Link");
-  EXPECT_EQ(LinkTypeNames[5], "Invisible");
-  EXPECT_EQ(BadGuyKinds[5].DisplayName, "Bouncing Spikey");
-  EXPECT_EQ(BadGuyFileNames[5], "jumpy");
-  EXPECT_EQ(BadGuyKinds[2].DisplayName, "Mr. IceBlock");
-  EXPECT_EQ(BadGuyFileNames[4], "spiky");
-  EXPECT_EQ(BadGuyFileNames[9], "fish");
-  EXPECT_FALSE(LevelLoaded);
-  EXPECT_EQ(SelectedTile, 0);
+  platform::SetDriveCFolder(
+      (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "sample").string());
+  for (const std::string* folder :
+       {&InstallDir, &DataDir, &LevelsDir, &UserLevelsDir, &ImagesDir, &BackgroundDir, &MusicDir, &WorldMapsDir})
+    EXPECT_TRUE(std::filesystem::is_directory(platform::ToHostPath(*folder))) << *folder;
+  platform::SetDriveCFolder("");
 }
 
 namespace {
@@ -137,10 +130,10 @@ struct Clamp {
 
 TEST(Main, ClampsTheFourSavedChoicesAndOpensTheMainWindow) {
   const Clamp cases[] = {
-      {3, 2, 9, 2, 3, 2, 9, 2},        // all at their upper bounds stay
-      {4, 3, 10, 3, 1, 0, -1, 0},      // above: interactive layer, tiles, none, all tiles
+      {3, 2, 9, 2, 3, 2, 9, 2},    // all at their upper bounds stay
+      {4, 3, 10, 3, 1, 0, -1, 0},  // above: interactive layer, tiles, none, all tiles
       {0, 0, -1, 0, 0, 0, -1, 0},
-      {-1, -5, -2, -1, 1, 0, -1, 0},   // a damaged file: negatives like the values above the range
+      {-1, -5, -2, -1, 1, 0, -1, 0},  // a damaged file: negatives like the values above the range
       {32767, 32767, 32767, 32767, 1, 0, -1, 0},
   };
   for (const Clamp& c : cases) {

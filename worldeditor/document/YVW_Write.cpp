@@ -240,21 +240,20 @@ int64_t WorldTextLength() {
 }
 
 bool BuildWorldText() {
+  std::string header;
+  TextBuild text = WorkTextBuild(kWorldSaveBox, true, WorldText, nullptr, [&header](std::string& out) {
+    WorldWriter<std::string>{out}.Text(header);
+    // The header goes back with the text: nothing after the build can fail
+    // (the text only moves into WorldText), and a build that fails on its
+    // way stores nothing.
+    if (World.Comments.empty()) World.Comments.resize(1);
+    World.Comments[0] = header;
+  });
   // A map whose text the reader could not take back (the size follows from
   // Width x Height and the links) is refused before anything is built.
-  std::string header;
-  TextBuild text{kWorldSaveBox};
-  text.fileLineEnds = true;
   text.measure = [&header] {
     header = WorldHeader();
     return WorldTextLength();
-  };
-  text.build = [&header](std::string& out) { WorldWriter<std::string>{out}.Text(header); };
-  text.publish = [&header](std::string&& out) -> const std::string& {
-    if (World.Comments.empty()) World.Comments.resize(1);
-    World.Comments[0] = header;
-    WorldText = std::move(out);
-    return WorldText;
   };
   return BuildText(text).Report();
 }
