@@ -123,6 +123,22 @@ class Form : public QWidget {
   // enabled again and control has gone back to the event loop.
   void SetFormEnabled(bool enabled);
   bool FormEnabled() const { return formEnabled_; }
+  // Holds the window's input while a command of its own runs the event pump,
+  // so that a click queued meanwhile cannot start a command inside it; then
+  // gives back what it found (for a command that shows no window over this one).
+  class InputHold {
+   public:
+    explicit InputHold(Form* form) : form_(form), wasEnabled_(form->FormEnabled()) { form->SetFormEnabled(false); }
+    ~InputHold() {
+      if (form_) form_->SetFormEnabled(wasEnabled_);
+    }
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+   private:
+    QPointer<Form> form_;
+    bool wasEnabled_;
+  };
   // False when the widget's window is a disabled Form.
   static bool TakesInput(const QWidget* widget);
 

@@ -271,11 +271,16 @@ void WorldFrm::WTB_ButtonClick(int index) {
     case 1:
       CreateNewWorld();
       break;
-    case 3:
+    case 3: {
+      // The redraws below run the event pump: a second click on Open queued
+      // while a large world was drawn would start a second open, and read the
+      // file a second time, inside this one.
+      const InputHold hold(this);
       if (!MayReplaceWorld()) break;
       OpenWorldDialog();
       UpdateWorld();
       break;
+    }
     case 5:
       SaveWorldCommand();
       break;
@@ -294,6 +299,7 @@ void WorldFrm::WTB_ButtonClick(int index) {
 }
 
 void WorldFrm::FileNameBox_Click() {
+  const InputHold hold(this);  // as the toolbar's Open
   if (!MayReplaceWorld()) return;
   OpenWorldDialog();
 }
