@@ -107,13 +107,10 @@ void MainFrm::CreateLevelCommand() {
 // left to the caller, which puts its caption and pointer back first.
 SaveResult MainFrm::WriteLevelHoldingInput() {
   QPointer<MainFrm> self(this);
-  const bool wasEnabled = FormEnabled();
-  SetFormEnabled(false);
+  const InputHold hold(this);
   platform::DoEvents();
   if (!self) return {};
-  SaveResult saved = SaveLevelFile(Pref.LastLevelFile);
-  if (self) SetFormEnabled(wasEnabled);
-  return saved;
+  return SaveLevelFile(Pref.LastLevelFile);
 }
 
 bool MainFrm::SaveLevelCommand() {
