@@ -83,9 +83,15 @@ class FileSystem {
 // saving one file at once never spoil each other's save.
 //
 // A folder the user may not write takes no temporary. An existing file there
-// that the user may write is then written where it is: its old text is read
-// first and written back if any step of the write fails; its mode, owner and
-// hard links stay as they are.
+// that the user may write is then written where it is, locked (flock) for the
+// whole write so that two saves of it take turns. Its old text is read first
+// and kept, synced, in a backup in the user's cache folder
+// ($XDG_CACHE_HOME/YV_Editor, else ~/.cache/YV_Editor), named after the file
+// with "~" and two letters or digits, until the new text is synced; without
+// a backup nothing is written. The old text is written back if any step of
+// the write fails. When even that fails, the backup stays, as does one that
+// an interrupted save left; no backup is ever overwritten. The file's mode,
+// owner and hard links stay as they are.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;
