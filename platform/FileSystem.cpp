@@ -21,6 +21,8 @@ namespace {
 HostFileSystem g_host;
 FileSystem* g_current = &g_host;
 detail::FolderSync g_folderSync = ::fsync;
+detail::FileWrite g_inPlaceWrite = ::write;
+detail::FileTruncate g_inPlaceTruncate = ::ftruncate;
 
 std::string LowerAscii(std::string s) {
   for (char& ch : s)
@@ -28,11 +30,11 @@ std::string LowerAscii(std::string s) {
   return s;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, detail::FileWrite write = ::write) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
+    ssize_t n = write(fd, p, left);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -304,8 +306,8 @@ int MakeBackup(const std::string& folder, const std::string& name, std::string_v
 
 // Puts bytes into the open file from its first byte, as its whole content.
 bool Overwrite(int fd, std::string_view bytes) {
-  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
-         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes, g_inPlaceWrite) &&
+         g_inPlaceTruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
 }
 
 // Writes the file where it is, for a file the user may write in a folder
@@ -315,7 +317,7 @@ bool Overwrite(int fd, std::string_view bytes) {
 // does. The old text is backed up (MakeBackup) before the first byte is
 // overwritten, and there is no write without a backup. A write that fails
 // puts the old text back and removes the backup; when that fails too, the
-// backup stays. The mode, the owner and every hard
+// backup stays and the reason names it. The mode, the owner and every hard
 // link stay as they are. False with the reason for the writer's box.
 bool WriteInPlace(const std::string& target, std::string_view bytes, std::string& reason) {
   int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -350,6 +352,8 @@ bool WriteInPlace(const std::string& target, std::string_view bytes, std::string
   if (restored && !backup.empty()) ::unlink(backup.c_str());
   ::close(fd);  // after fsync close has nothing left to report; the lock ends here
   reason = ReasonOf(error);
+  if (!restored)
+    reason += std::string(reason.empty() ? "" : " ") + "The file may be damaged; its old text is kept in " + backup;
   return error == 0;
 }
 
@@ -373,6 +377,18 @@ std::string WithWriteFailure(const std::string& message, const std::string& path
 detail::FolderSync detail::SetFolderSync(FolderSync sync) {
   FolderSync previous = g_folderSync;
   g_folderSync = sync ? sync : ::fsync;
+  return previous;
+}
+
+detail::FileWrite detail::SetInPlaceWrite(FileWrite write) {
+  FileWrite previous = g_inPlaceWrite;
+  g_inPlaceWrite = write ? write : ::write;
+  return previous;
+}
+
+detail::FileTruncate detail::SetInPlaceTruncate(FileTruncate truncate) {
+  FileTruncate previous = g_inPlaceTruncate;
+  g_inPlaceTruncate = truncate ? truncate : ::ftruncate;
   return previous;
 }
 

@@ -16,6 +16,7 @@
 #include <random>
 #include <set>
 #include <thread>
+#include <utility>
 
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -355,19 +356,24 @@ TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
 
 // A folder the user may not write, with files in it that the user may: the
 // save makes no temporary and writes the file where it is, with a backup in
-// the cache folder that is gone once the save is done.
+// the cache folder that is gone once the save is done, or stays when the old
+// text could not be put back ("@" in the reason stands for its path).
 TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
   InPlaceFolder place;
   const fs::path& dir = place.dir.path;
   constexpr rlim_t kNoLimit = RLIM_INFINITY;
+  enum Fault { kNone, kShortWriteThenNone, kNoTruncate };
   const std::string noCache = (dir / "nocache").string();
+  const std::string damaged = "The disk could not be written. The file may be damaged; its old text is kept in @";
   struct Case {
     std::string name, old;  // old empty: no file before
     unsigned mode;
     bool theirs;  // owned by root, not by the user (tested as root only)
     rlim_t sizeLimit;
     std::string text, reason;  // reason empty: the save succeeds
-    std::string cache = "";    // another cache folder than the user's
+    Fault fault = kNone;
+    std::string cache = "";  // another cache folder than the user's
+    std::string torn = "";   // the file when the old text could not be put back
   } cases[] = {
       {"shorter.yvl", "an old text longer than the new", 0644, false, kNoLimit, "new text", ""},
       {"link.yvl", "old", 0600, false, kNoLimit, "a new text longer than the old", ""},
@@ -377,9 +383,13 @@ TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
       {"theirs.yvl", "old", 0644, true, kNoLimit, "new", "The file is write-protected."},
       {"new.yvl", "", 0, false, kNoLimit, "new", "Permission denied."},
       {"unbacked.yvl", "old", 0644, false, kNoLimit, "new",
-       "No backup of the old text could be made in " + noCache + "/YV_Editor: Permission denied.", noCache},
+       "No backup of the old text could be made in " + noCache + "/YV_Editor: Permission denied.", kNone, noCache},
       {"headless.yvl", "old", 0644, false, kNoLimit, "new",
-       "No backup of the old text could be made: there is no home folder.", "none"},
+       "No backup of the old text could be made: there is no home folder.", kNone, "none"},
+      {"cutoff.yvl", "old text that is long", 0644, false, kNoLimit, "NEW TEXT", damaged, kShortWriteThenNone, "",
+       "NEW text that is long"},
+      {"untruncated.yvl", "old", 0644, false, kNoLimit, "a new longer text", damaged, kNoTruncate, "",
+       "oldew longer text"},
   };
   fs::create_symlink("linked.yvl", dir / "link.yvl");
   for (const Case& c : cases)
@@ -400,18 +410,32 @@ TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
         unsetenv("HOME"), unsetenv("XDG_CACHE_HOME");
       else if (!c.cache.empty())
         setenv("XDG_CACHE_HOME", c.cache.c_str(), 1);
+      if (c.fault == kShortWriteThenNone)
+        detail::SetInPlaceWrite([](int fd, const void* data, size_t size) -> ssize_t {
+          static bool cut = false;
+          if (!std::exchange(cut, true)) return ::write(fd, data, std::min<size_t>(size, 3));
+          errno = EIO;
+          return -1;
+        });
+      if (c.fault == kNoTruncate) detail::SetInPlaceTruncate([](int, off_t) { return errno = EIO, -1; });
       HostFileSystem host;
       bool ok = host.ReplaceWholeFile("C:\\" + c.name, c.text);
-      ::_exit(ok != c.reason.empty() ? 1 : host.LastWriteFailure() != c.reason ? 2 : 0);
+      std::string reason = c.reason;  // with the path of the one backup kept for "@"
+      if (reason.find('@') != std::string::npos && place.Backups().size() == 1)
+        reason.replace(reason.find('@'), 1, place.Backups()[0]);
+      ::_exit(ok != c.reason.empty() ? 1 : host.LastWriteFailure() != reason ? 2 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot become an ordinary user here";
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "1: wrong outcome, 2: wrong reason";
-    EXPECT_EQ(place.Backups(), std::vector<std::string>{});
+    const std::vector<std::string> kept = place.Backups();
+    EXPECT_EQ(kept.size(), c.torn.empty() ? 0u : 1u);
+    for (const std::string& backup : kept) EXPECT_EQ(ReadHost(backup), c.old);
+    for (const std::string& backup : kept) fs::remove(backup);
     struct stat st {};  // all zero for a file that is not there
     ::stat((dir / c.name).c_str(), &st);
-    EXPECT_EQ(ReadHost(dir / c.name), c.reason.empty() ? c.text : c.old);
+    EXPECT_EQ(ReadHost(dir / c.name), !c.torn.empty() ? c.torn : c.reason.empty() ? c.text : c.old);
     EXPECT_EQ(st.st_mode & 07777, c.mode);
     EXPECT_EQ(st.st_uid, c.theirs || c.old.empty() ? 0 : kUser);
   }
