@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/Paths.h"
@@ -20,6 +21,8 @@ namespace {
 HostFileSystem g_host;
 FileSystem* g_current = &g_host;
 detail::FolderSync g_folderSync = ::fsync;
+detail::FileWrite g_inPlaceWrite = ::write;
+detail::FileTruncate g_inPlaceTruncate = ::ftruncate;
 
 std::string LowerAscii(std::string s) {
   for (char& ch : s)
@@ -27,11 +30,11 @@ std::string LowerAscii(std::string s) {
   return s;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, detail::FileWrite write = ::write) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
+    ssize_t n = write(fd, p, left);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -53,37 +56,6 @@ bool ReadAll(int fd, std::string& bytes) {
     if (n == 0) return true;
     bytes.append(buf, static_cast<size_t>(n));
   }
-}
-
-// Puts bytes into the open file from its first byte, as its whole content.
-bool Overwrite(int fd, std::string_view bytes) {
-  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
-         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-}
-
-// Writes the file where it is, for a file the user may write in a folder
-// that takes no temporary beside it. Not a replace in one step, so the old
-// text is read first and written back when any step fails; the mode, the
-// owner and every hard link stay as they are. The error number on failure,
-// 0 on success.
-int WriteInPlace(const std::string& target, std::string_view bytes) {
-  int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat st {};
-  std::string old;
-  int error = 0;
-  if (::fstat(fd, &st) != 0)
-    error = errno;
-  else if (!S_ISREG(st.st_mode))
-    error = EINVAL;  // the name changed to something else meanwhile
-  else if (!ReadAll(fd, old))
-    error = errno;
-  else if (!Overwrite(fd, bytes)) {
-    error = errno;
-    (void)Overwrite(fd, old);
-  }
-  ::close(fd);  // after fsync close has nothing left to report
-  return error;
 }
 
 // The reason of a failed write in words, for the second line of the writer's
@@ -163,13 +135,18 @@ bool WriteProtected(const std::string& path, const struct stat& st) {
 constexpr std::string_view kTempLetters = "0123456789abcdefghijklmnopqrstuvwxyz";
 constexpr size_t kTempRandom = 2;
 
+// The file's name cut so that `more` characters still fit beside it in the
+// longest name the folder allows.
+std::string CutName(const std::string& folder, const std::string& name, size_t more) {
+  long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  if (longest <= 0) longest = 255;
+  return name.substr(0, std::min(name.size(), static_cast<size_t>(longest) - more));
+}
+
 // The start of the temporary names of a file: "." name "~", the name cut so
 // that two more characters still fit in the longest name the folder allows.
 std::string TempPrefix(const std::string& folder, const std::string& name) {
-  long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-  if (longest <= 0) longest = 255;
-  size_t keep = static_cast<size_t>(longest) - 2 - kTempRandom;
-  return "." + name.substr(0, std::min(name.size(), keep)) + "~";
+  return "." + CutName(folder, name, 2 + kTempRandom) + "~";
 }
 
 bool IsTempOf(const std::string& entry, const std::string& prefix) {
@@ -199,20 +176,25 @@ bool LockOwnTemp(int fd, const std::string& tempPath) {
          locked.st_ino == named.st_ino;
 }
 
-// Creates a new temporary file beside the target, locked; -1 with errno set
-// on failure.
-int CreateTemp(const std::string& folder, const std::string& prefix, std::string& tempPath) {
+// The prefix and kTempRandom letters or digits, others at each call.
+std::string RandomName(const std::string& prefix) {
   static uint64_t state = static_cast<uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ull;
   struct timespec now {};
   ::clock_gettime(CLOCK_REALTIME, &now);
   state ^= static_cast<uint64_t>(now.tv_nsec) + (static_cast<uint64_t>(now.tv_sec) << 20);
+  std::string name = prefix;
+  for (size_t i = 0; i < kTempRandom; ++i) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    name += kTempLetters[(state >> 33) % kTempLetters.size()];
+  }
+  return name;
+}
+
+// Creates a new temporary file beside the target, locked; -1 with errno set
+// on failure.
+int CreateTemp(const std::string& folder, const std::string& prefix, std::string& tempPath) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = prefix;
-    for (size_t i = 0; i < kTempRandom; ++i) {
-      state = state * 6364136223846793005ull + 1442695040888963407ull;
-      name += kTempLetters[(state >> 33) % kTempLetters.size()];
-    }
-    tempPath = folder + "/" + name;
+    tempPath = folder + "/" + RandomName(prefix);
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {
       if (errno == EEXIST) continue;  // another save's, or a leftover
@@ -257,6 +239,124 @@ void RemoveStaleTemps(const std::string& folder, const std::string& name, const 
   ::closedir(dir);
 }
 
+// Syncs a folder, so that the names made in it last through a power loss.
+// A folder that cannot be opened for reading cannot be synced and is taken
+// as it is, as is one on a file system that syncs no folders. The error
+// number, else 0.
+int SyncFolder(const std::string& folder) {
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd < 0) return 0;
+  int error = g_folderSync(dfd) == 0 ? 0 : errno;
+  ::close(dfd);
+  return error == EINVAL || error == ENOTSUP ? 0 : error;
+}
+
+// Makes a folder and those above it that are missing, for this user alone;
+// each new one is synced into its parent. The error number, else 0.
+int MakeFolders(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0700) != 0) {
+    if (errno == EEXIST) return 0;
+    if (errno != ENOENT || FolderOf(folder) == folder) return errno;
+    if (int error = MakeFolders(FolderOf(folder)); error != 0) return error;
+    if (::mkdir(folder.c_str(), 0700) != 0) return errno == EEXIST ? 0 : errno;
+  }
+  return SyncFolder(FolderOf(folder));
+}
+
+// Where the old text of a file written in place is kept: "YV_Editor" in the
+// user's cache folder ($XDG_CACHE_HOME, else ~/.cache); empty when there is
+// none.
+std::string BackupFolder() {
+  const char* cache = std::getenv("XDG_CACHE_HOME");
+  const char* home = std::getenv("HOME");
+  std::string folder = cache && cache[0] == '/' ? cache : home && home[0] == '/' ? std::string(home) + "/.cache" : "";
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder.empty() ? "" : folder + "/YV_Editor";
+}
+
+// Copies the old text of a file that is about to be written in place into
+// the backup folder, synced with the folder, so that a save cut short at any
+// moment leaves the old text whole in the file or in the backup. The backup
+// is written under a temporary name and then linked to its own name (the
+// file's name, "~" and two letters or digits). A link never replaces a file,
+// so every backup under such a name is whole and none is ever overwritten:
+// two saves of files of one name each keep their own, and one that a kill or
+// a failed restore left behind, which may hold the only whole copy of a
+// text, stays until the user removes it. 0 with the backup's path in backup,
+// else the error number.
+int MakeBackup(const std::string& folder, const std::string& name, std::string_view old, std::string& backup) {
+  if (int error = MakeFolders(folder); error != 0) return error;
+  const std::string tempPrefix = TempPrefix(folder, name);
+  std::string temp;
+  int fd = CreateTemp(folder, tempPrefix, temp);
+  if (fd < 0) return errno;
+  int error = WriteAll(fd, old) && ::fsync(fd) == 0 ? 0 : errno;
+  const std::string prefix = CutName(folder, name, 1 + kTempRandom) + "~";
+  for (int attempt = 0; error == 0; ++attempt) {
+    backup = folder + "/" + RandomName(prefix);
+    if (::link(temp.c_str(), backup.c_str()) == 0) break;
+    if (errno != EEXIST || attempt == 99) error = errno;
+  }
+  ::unlink(temp.c_str());
+  ::close(fd);
+  if (error == 0 && (error = SyncFolder(folder)) != 0) ::unlink(backup.c_str());
+  RemoveStaleTemps(folder, name, tempPrefix);  // those of backups cut short
+  return error;
+}
+
+// Puts bytes into the open file from its first byte, as its whole content.
+bool Overwrite(int fd, std::string_view bytes) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes, g_inPlaceWrite) &&
+         g_inPlaceTruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Writes the file where it is, for a file the user may write in a folder
+// that takes no temporary beside it. The file is locked (flock) from before
+// its old text is read until the new one is synced, so two saves of it take
+// turns; on a file system without locks it goes unlocked, as a temporary
+// does. The old text is backed up (MakeBackup) before the first byte is
+// overwritten, and there is no write without a backup. A write that fails
+// puts the old text back and removes the backup; when that fails too, the
+// backup stays and the reason names it. The mode, the owner and every hard
+// link stay as they are. False with the reason for the writer's box.
+bool WriteInPlace(const std::string& target, std::string_view bytes, std::string& reason) {
+  int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason = ReasonOf(errno);
+    return false;
+  }
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+  struct stat st {};
+  std::string old, backup;
+  const std::string folder = BackupFolder();
+  int error = 0;
+  if (::fstat(fd, &st) != 0)
+    error = errno;
+  else if (!S_ISREG(st.st_mode))
+    error = EINVAL;  // the name changed to something else meanwhile
+  else if (!ReadAll(fd, old))
+    error = errno;
+  else if (folder.empty() || (error = MakeBackup(folder, NameOf(target), old, backup)) != 0) {
+    ::close(fd);
+    const std::string why = folder.empty() ? "there is no home folder." : ReasonOf(error);
+    reason = "No backup of the old text could be made" + (folder.empty() ? "" : " in " + folder) +
+             (why.empty() ? "." : ": " + why);
+    return false;
+  }
+  bool restored = true;
+  if (error == 0 && !Overwrite(fd, bytes)) {
+    error = errno;
+    restored = Overwrite(fd, old);
+  }
+  if (restored && !backup.empty()) ::unlink(backup.c_str());
+  ::close(fd);  // after fsync close has nothing left to report; the lock ends here
+  reason = ReasonOf(error);
+  if (!restored)
+    reason += std::string(reason.empty() ? "" : " ") + "The file may be damaged; its old text is kept in " + backup;
+  return error == 0;
+}
+
 }  // namespace
 
 void SortFileNames(std::vector<std::string>& names) {
@@ -277,6 +377,18 @@ std::string WithWriteFailure(const std::string& message, const std::string& path
 detail::FolderSync detail::SetFolderSync(FolderSync sync) {
   FolderSync previous = g_folderSync;
   g_folderSync = sync ? sync : ::fsync;
+  return previous;
+}
+
+detail::FileWrite detail::SetInPlaceWrite(FileWrite write) {
+  FileWrite previous = g_inPlaceWrite;
+  g_inPlaceWrite = write ? write : ::write;
+  return previous;
+}
+
+detail::FileTruncate detail::SetInPlaceTruncate(FileTruncate truncate) {
+  FileTruncate previous = g_inPlaceTruncate;
+  g_inPlaceTruncate = truncate ? truncate : ::ftruncate;
   return previous;
 }
 
@@ -343,10 +455,11 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   if (fd < 0) {
     int error = errno;
     // A folder the user may not write can still hold a file the user may.
-    if ((error == EACCES || error == EPERM) && exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0)
-      error = WriteInPlace(target, bytes);
-    if (error != 0) return fail(ReasonOf(error));
-    return true;
+    if ((error == EACCES || error == EPERM) && exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0) {
+      std::string reason;
+      return WriteInPlace(target, bytes, reason) || fail(reason);
+    }
+    return fail(ReasonOf(error));
   }
   int error = 0;
   if (exists) {
@@ -368,20 +481,13 @@ bool HostFileSystem::ReplaceWholeFile(const std::string& path, std::string_view 
   if (error != 0) ::unlink(temp.c_str());
   if (lockFd >= 0) ::close(lockFd);
   if (error != 0) return fail(ReasonOf(error));
-  // The rename is durable only once the folder is synced. A folder that
-  // cannot be opened for reading cannot be synced and is taken as it is.
-  // The new file is in place by now, so a failed sync does not undo the
-  // save: the user is only warned that it may not survive a power loss.
-  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dfd >= 0) {
-    int synced = g_folderSync(dfd);
-    int syncError = errno;
-    ::close(dfd);
-    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP) {
-      lastWriteFailure_ = kNotDurableWarning;
-      lastFailedPath_ = path;
-      lastWriteWarned_ = true;
-    }
+  // The rename is durable only once the folder is synced. The new file is
+  // in place by now, so a failed sync does not undo the save: the user is
+  // only warned that it may not survive a power loss.
+  if (SyncFolder(folder) != 0) {
+    lastWriteFailure_ = kNotDurableWarning;
+    lastFailedPath_ = path;
+    lastWriteWarned_ = true;
   }
   RemoveStaleTemps(folder, name, prefix);
   return true;

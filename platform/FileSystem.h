@@ -4,6 +4,8 @@
 // fuzzers can swap the host file system for an in-memory one.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -83,9 +85,16 @@ class FileSystem {
 // saving one file at once never spoil each other's save.
 //
 // A folder the user may not write takes no temporary. An existing file there
-// that the user may write is then written where it is: its old text is read
-// first and written back if any step of the write fails; its mode, owner and
-// hard links stay as they are.
+// that the user may write is then written where it is, locked (flock) for the
+// whole write so that two saves of it take turns. Its old text is read first
+// and kept, synced, in a backup in the user's cache folder
+// ($XDG_CACHE_HOME/YV_Editor, else ~/.cache/YV_Editor), named after the file
+// with "~" and two letters or digits, until the new text is synced; without
+// a backup nothing is written. The old text is written back if any step of
+// the write fails. When even that fails, the reason says that the file may be
+// damaged and names the backup, which stays, as does one that an interrupted
+// save left; no backup is ever overwritten. The file's mode, owner and hard
+// links stay as they are.
 class HostFileSystem : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, std::string& bytes) override;
@@ -119,6 +128,13 @@ namespace detail {
 // in one that fails. nullptr puts fsync back; returns the call before.
 using FolderSync = int (*)(int fd);
 FolderSync SetFolderSync(FolderSync sync);
+// The calls that put the new text into a file written in place: write and
+// ftruncate, unless a test puts in ones that fail. nullptr puts the system's
+// call back; each returns the call before.
+using FileWrite = ssize_t (*)(int fd, const void* data, size_t size);
+using FileTruncate = int (*)(int fd, off_t length);
+FileWrite SetInPlaceWrite(FileWrite write);
+FileTruncate SetInPlaceTruncate(FileTruncate truncate);
 }  // namespace detail
 
 }  // namespace yv::platform

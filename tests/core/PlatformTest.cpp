@@ -13,8 +13,10 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <random>
 #include <set>
 #include <thread>
+#include <utility>
 
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -34,9 +36,9 @@ namespace {
 
 struct TempDir {
   fs::path path;
-  TempDir() {
-    char tmpl[] = "/tmp/yv_platform_XXXXXX";
-    path = mkdtemp(tmpl);
+  explicit TempDir(const std::string& base = "/tmp") {
+    std::string tmpl = base + "/yv_platform_XXXXXX";
+    path = mkdtemp(tmpl.data());
   }
   ~TempDir() {
     std::error_code ec;
@@ -49,9 +51,12 @@ std::string ReadHost(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The names in a folder, sorted; none for a folder that is not there.
 std::vector<std::string> Entries(const fs::path& folder) {
   std::vector<std::string> names;
-  for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -71,6 +76,55 @@ bool ReturnsAtOnce(Read read, const fs::path& fifo) {
   std::ofstream(fifo) << "";
   done.wait();
   return false;
+}
+
+// Saves in place need a folder the saver may not write. Root writes every
+// folder, so as root they run in a forked child that has become an ordinary
+// user (65534); any other user stays itself and finds the folder read-only.
+const bool kRoot = ::geteuid() == 0;
+const uid_t kUser = kRoot ? 65534 : ::geteuid();
+
+// Drive C: as a folder for saves in place, and a cache folder for their
+// backups that the ordinary user owns. Files are put in first; then Seal()
+// takes the write permission of the folder away from the user.
+struct InPlaceFolder {
+  TempDir dir, cache;
+  explicit InPlaceFolder(const std::string& base = "/tmp") : dir(base), cache(base) {
+    SetDriveCFolder(dir.path.string());
+    EXPECT_EQ(::chown(cache.path.c_str(), kUser, -1), 0);
+  }
+  ~InPlaceFolder() {
+    ::chmod(dir.path.c_str(), 0700);
+    SetDriveCFolder("");
+  }
+  void Put(const std::string& name, const std::string& text, unsigned mode = 0644, uid_t owner = kUser) {
+    std::ofstream(dir.path / name, std::ios::binary) << text;
+    EXPECT_EQ(::chown((dir.path / name).c_str(), owner, -1), 0);
+    EXPECT_EQ(::chmod((dir.path / name).c_str(), mode), 0);
+  }
+  void Seal() { EXPECT_EQ(::chmod(dir.path.c_str(), kRoot ? 0755 : 0555), 0); }
+  // In a forked child: becomes the ordinary user, with the cache folder as
+  // its own, or ends with 3.
+  void BecomeUser() const {
+    if (kRoot && (::setgroups(0, nullptr) != 0 || ::setgid(kUser) != 0 || ::setuid(kUser) != 0)) ::_exit(3);
+    setenv("XDG_CACHE_HOME", cache.path.c_str(), 1);
+  }
+  // The paths of the backups the saves keep, temporaries aside.
+  std::vector<std::string> Backups() const {
+    std::vector<std::string> kept;
+    for (const std::string& name : Entries(cache.path / "YV_Editor"))
+      if (name[0] != '.') kept.push_back((cache.path / "YV_Editor" / name).string());
+    return kept;
+  }
+};
+
+// Reads a file under a shared lock, as one that waits for a save in place.
+std::string ReadLocked(const fs::path& p) {
+  int fd = ::open(p.c_str(), O_RDONLY);
+  ::flock(fd, LOCK_SH);
+  std::string text = ReadHost(p);
+  ::close(fd);
+  return text;
 }
 
 }  // namespace
@@ -243,27 +297,22 @@ TEST(Files, AFolderSyncThatFailsAfterTheRenameIsAWarningNotAFailedSave) {
   TempDir dir;
   SetDriveCFolder(dir.path.string());
   HostFileSystem host;
-  MemoryFileSystem mem;  // gives the warning where tests ask for it
-  mem.warnWrites = true;
   FileSystem* previous = FileSystem::Install(&host);
   static int syncError = 0;
   detail::FolderSync before = detail::SetFolderSync([](int) { return (errno = syncError) == 0 ? 0 : -1; });
   const std::string warned = std::string("Error!\r\n") + kNotDurableWarning;
   struct Case {
-    FileSystem* fs;
     int error;
     std::string box;
-  } cases[] = {{&mem, 0, warned},          {&host, 0, "Error!"},    {&host, EINVAL, "Error!"},
-               {&host, ENOTSUP, "Error!"}, {&host, ENOSPC, warned}, {&host, EIO, warned}};
+  } cases[] = {{0, "Error!"}, {EINVAL, "Error!"}, {ENOTSUP, "Error!"}, {ENOSPC, warned}, {EIO, warned}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.error);
-    FileSystem::Install(c.fs);
     std::ofstream(dir.path / ".w.yvwm~k3") << "stale";
     syncError = c.error;
-    EXPECT_TRUE(c.fs->ReplaceWholeFile("C:\\w.yvwm", "world " + std::to_string(c.error)));
-    EXPECT_EQ(c.fs->LastWriteWarned("C:\\w.yvwm"), c.box == warned);
+    EXPECT_TRUE(host.ReplaceWholeFile("C:\\w.yvwm", "world " + std::to_string(c.error)));
+    EXPECT_EQ(host.LastWriteWarned("C:\\w.yvwm"), c.box == warned);
     EXPECT_EQ(WithWriteFailure("Error!", "C:\\w.yvwm"), c.box);
-    EXPECT_FALSE(c.fs->LastWriteWarned("C:\\w.yvwm"));  // told once
+    EXPECT_FALSE(host.LastWriteWarned("C:\\w.yvwm"));  // told once
   }
   EXPECT_EQ(ReadHost(dir.path / "w.yvwm"), "world " + std::to_string(EIO));
   EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"w.yvwm"}));
@@ -301,21 +350,25 @@ TEST(Files, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
 }
 
 // A folder the user may not write, with files in it that the user may: the
-// save makes no temporary and writes the file where it is. Root writes every
-// folder, so as root each save runs in a child that has become an ordinary
-// user (65534); any other user makes the folder read-only.
+// save makes no temporary and writes the file where it is, with a backup in
+// the cache folder that is gone once the save is done, or stays when the old
+// text could not be put back ("@" in the reason stands for its path).
 TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
-  TempDir dir;
-  SetDriveCFolder(dir.path.string());
-  const bool root = ::geteuid() == 0;
-  const uid_t user = root ? 65534 : ::geteuid();
+  InPlaceFolder place;
+  const fs::path& dir = place.dir.path;
   constexpr rlim_t kNoLimit = RLIM_INFINITY;
+  enum Fault { kNone, kShortWriteThenNone, kNoTruncate };
+  const std::string noCache = (dir / "nocache").string();
+  const std::string damaged = "The disk could not be written. The file may be damaged; its old text is kept in @";
   struct Case {
     std::string name, old;  // old empty: no file before
     unsigned mode;
     bool theirs;  // owned by root, not by the user (tested as root only)
     rlim_t sizeLimit;
     std::string text, reason;  // reason empty: the save succeeds
+    Fault fault = kNone;
+    std::string cache = "";  // another cache folder than the user's
+    std::string torn = "";   // the file when the old text could not be put back
   } cases[] = {
       {"shorter.yvl", "an old text longer than the new", 0644, false, kNoLimit, "new text", ""},
       {"link.yvl", "old", 0600, false, kNoLimit, "a new text longer than the old", ""},
@@ -324,44 +377,65 @@ TEST(Files, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
       {"locked.yvl", "old", 0444, false, kNoLimit, "new", "The file is write-protected."},
       {"theirs.yvl", "old", 0644, true, kNoLimit, "new", "The file is write-protected."},
       {"new.yvl", "", 0, false, kNoLimit, "new", "Permission denied."},
+      {"unbacked.yvl", "old", 0644, false, kNoLimit, "new",
+       "No backup of the old text could be made in " + noCache + "/YV_Editor: Permission denied.", kNone, noCache},
+      {"headless.yvl", "old", 0644, false, kNoLimit, "new",
+       "No backup of the old text could be made: there is no home folder.", kNone, "none"},
+      {"cutoff.yvl", "old text that is long", 0644, false, kNoLimit, "NEW TEXT", damaged, kShortWriteThenNone, "",
+       "NEW text that is long"},
+      {"untruncated.yvl", "old", 0644, false, kNoLimit, "a new longer text", damaged, kNoTruncate, "",
+       "oldew longer text"},
   };
-  fs::create_symlink("linked.yvl", dir.path / "link.yvl");
+  fs::create_symlink("linked.yvl", dir / "link.yvl");
+  for (const Case& c : cases)
+    if (!c.old.empty() && (kRoot || !c.theirs)) place.Put(c.name, c.old, c.mode, c.theirs ? 0 : kUser);
+  const std::vector<std::string> names = Entries(dir);
+  place.Seal();
   for (const Case& c : cases) {
-    if (c.old.empty() || (c.theirs && !root)) continue;
-    std::ofstream(dir.path / c.name, std::ios::binary) << c.old;
-    ASSERT_EQ(::chown((dir.path / c.name).c_str(), c.theirs ? 0 : user, -1), 0);
-    ASSERT_EQ(::chmod((dir.path / c.name).c_str(), c.mode), 0);
-  }
-  const std::vector<std::string> names = Entries(dir.path);
-  ASSERT_EQ(::chmod(dir.path.c_str(), root ? 0755 : 0555), 0);
-  for (const Case& c : cases) {
-    if (c.theirs && !root) continue;
+    if (c.theirs && !kRoot) continue;
     SCOPED_TRACE(c.name);
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      if (root && (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)) ::_exit(3);
+      place.BecomeUser();
       ::signal(SIGXFSZ, SIG_IGN);  // past the limit a write fails with EFBIG
       const rlimit limit{c.sizeLimit, c.sizeLimit};
       ::setrlimit(RLIMIT_FSIZE, &limit);
+      if (c.cache == "none")
+        unsetenv("HOME"), unsetenv("XDG_CACHE_HOME");
+      else if (!c.cache.empty())
+        setenv("XDG_CACHE_HOME", c.cache.c_str(), 1);
+      if (c.fault == kShortWriteThenNone)
+        detail::SetInPlaceWrite([](int fd, const void* data, size_t size) -> ssize_t {
+          static bool cut = false;
+          if (!std::exchange(cut, true)) return ::write(fd, data, std::min<size_t>(size, 3));
+          errno = EIO;
+          return -1;
+        });
+      if (c.fault == kNoTruncate) detail::SetInPlaceTruncate([](int, off_t) { return errno = EIO, -1; });
       HostFileSystem host;
       bool ok = host.ReplaceWholeFile("C:\\" + c.name, c.text);
-      ::_exit(ok != c.reason.empty() ? 1 : host.LastWriteFailure() != c.reason ? 2 : 0);
+      std::string reason = c.reason;  // with the path of the one backup kept for "@"
+      if (reason.find('@') != std::string::npos && place.Backups().size() == 1)
+        reason.replace(reason.find('@'), 1, place.Backups()[0]);
+      ::_exit(ok != c.reason.empty() ? 1 : host.LastWriteFailure() != reason ? 2 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot become an ordinary user here";
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "1: wrong outcome, 2: wrong reason";
+    const std::vector<std::string> kept = place.Backups();
+    EXPECT_EQ(kept.size(), c.torn.empty() ? 0u : 1u);
+    for (const std::string& backup : kept) EXPECT_EQ(ReadHost(backup), c.old);
+    for (const std::string& backup : kept) fs::remove(backup);
     struct stat st {};  // all zero for a file that is not there
-    ::stat((dir.path / c.name).c_str(), &st);
-    EXPECT_EQ(ReadHost(dir.path / c.name), c.reason.empty() ? c.text : c.old);
+    ::stat((dir / c.name).c_str(), &st);
+    EXPECT_EQ(ReadHost(dir / c.name), !c.torn.empty() ? c.torn : c.reason.empty() ? c.text : c.old);
     EXPECT_EQ(st.st_mode & 07777, c.mode);
-    EXPECT_EQ(st.st_uid, c.theirs || c.old.empty() ? 0 : user);
+    EXPECT_EQ(st.st_uid, c.theirs || c.old.empty() ? 0 : kUser);
   }
-  EXPECT_TRUE(fs::is_symlink(dir.path / "link.yvl"));
-  EXPECT_EQ(Entries(dir.path), names);  // no temporary anywhere
-  ::chmod(dir.path.c_str(), 0700);
-  SetDriveCFolder("");
+  EXPECT_TRUE(fs::is_symlink(dir / "link.yvl"));
+  EXPECT_EQ(Entries(dir), names);  // no temporary anywhere
 }
 
 TEST(Files, ReplaceKeepsTheOwnerWhereTheUserMaySetIt) {
@@ -425,31 +499,94 @@ std::string SaveText(int w, int i) {
          std::string(1000 + 37 * i % 3000, static_cast<char>('a' + w));
 }
 
+// Saved beside the file and renamed, or where it lies in a folder the saver
+// may not write: every save succeeds and the file is always whole (in place,
+// to a reader that waits for the lock as the saves do). No temporary or
+// backup stays but the one an earlier crash left, untouched.
 TEST(Files, TwoProcessesSavingOneFileAtOnceNeverFailAndTheFileIsAlwaysWhole) {
-  TempDir dir;
-  SetDriveCFolder(dir.path.string());
-  constexpr int kSaves = 300;
-  std::set<std::string> whole;
-  for (int i = 0; i < kSaves; ++i) whole.insert({SaveText(0, i), SaveText(1, i)});
-  HostFileSystem host;
-  ASSERT_TRUE(host.ReplaceWholeFile("C:\\world.yvwm", SaveText(0, 0)));
-  for (int w = 0; w < 2; ++w)
-    if (::fork() == 0) {
-      int failed = 0;
-      for (int i = 0; i < kSaves; ++i) failed += host.ReplaceWholeFile("C:\\world.yvwm", SaveText(w, i)) ? 0 : 1;
-      ::_exit(std::min(failed, 255));  // the number of failed saves
+  for (bool inPlace : {false, true}) {
+    SCOPED_TRACE(inPlace ? "in place" : "renamed");
+    InPlaceFolder place;
+    constexpr int kSaves = 300;
+    std::set<std::string> whole;
+    for (int i = 0; i < kSaves; ++i) whole.insert({SaveText(0, i), SaveText(1, i)});
+    place.Put("world.yvwm", SaveText(0, 0));
+    const fs::path backups = place.cache.path / "YV_Editor";
+    fs::create_directory(backups);
+    std::ofstream(backups / "world.yvwm~k3") << "an earlier text";
+    ASSERT_EQ(::chown(backups.c_str(), kUser, -1), 0);
+    if (inPlace) place.Seal();
+    for (int w = 0; w < 2; ++w)
+      if (::fork() == 0) {
+        if (inPlace) place.BecomeUser();
+        HostFileSystem host;
+        int failed = 0;
+        for (int i = 0; i < kSaves; ++i) failed += host.ReplaceWholeFile("C:\\world.yvwm", SaveText(w, i)) ? 0 : 1;
+        ::_exit(std::min(failed, 255));  // the number of failed saves
+      }
+    int reads = 0, torn = 0, status = 0;
+    std::vector<int> failedSaves;
+    for (pid_t ended = 0; ended >= 0 && failedSaves.size() < 2; ++reads) {
+      if ((ended = ::waitpid(-1, &status, WNOHANG)) > 0)
+        failedSaves.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : 256);
+      torn += whole.count(ReadLocked(place.dir.path / "world.yvwm")) ? 0 : 1;
     }
-  int reads = 0, torn = 0, status = 0;
-  std::vector<int> failedSaves;
-  for (pid_t ended = 0; ended >= 0 && failedSaves.size() < 2; ++reads) {
-    if ((ended = ::waitpid(-1, &status, WNOHANG)) > 0)
-      failedSaves.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : 256);
-    torn += whole.count(ReadHost(dir.path / "world.yvwm")) ? 0 : 1;
+    if (inPlace && failedSaves == std::vector<int>{3, 3}) GTEST_SKIP() << "cannot become an ordinary user here";
+    EXPECT_EQ(failedSaves, (std::vector<int>{0, 0}));
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    EXPECT_EQ(Entries(place.dir.path), (std::vector<std::string>{"world.yvwm"}));
+    EXPECT_EQ(Entries(backups), (std::vector<std::string>{"world.yvwm~k3"}));
+    EXPECT_EQ(ReadHost(backups / "world.yvwm~k3"), "an earlier text");
   }
-  EXPECT_EQ(failedSaves, (std::vector<int>{0, 0}));
-  EXPECT_EQ(torn, 0) << "of " << reads << " reads";
-  EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"world.yvwm"}));
-  SetDriveCFolder("");
+}
+
+// A save in place killed at any moment leaves a whole text in the file or in
+// a backup, and never a backup that is not whole. In memory, where a sync
+// costs nothing, a save spends most of its time writing, so most kills
+// land in a write.
+TEST(Files, ASaveInPlaceKilledAtAnyMomentLeavesTheFileOrItsBackupWhole) {
+  InPlaceFolder place(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
+  const std::string texts[] = {"long\n" + std::string(1000000, 'l'), "short\n" + std::string(200000, 's')};
+  const fs::path file = place.dir.path / "world.yvwm";
+  place.Put("world.yvwm", texts[0]);
+  place.Seal();
+  std::mt19937 random(7);
+  int tornFiles = 0;
+  for (int t = 0; t < 40; ++t) {
+    int running[2];
+    ASSERT_EQ(::pipe(running), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+      place.BecomeUser();
+      HostFileSystem host;
+      host.ReplaceWholeFile("C:\\world.yvwm", texts[1]);
+      ::close(running[1]);  // the first save is done: the kill may come
+      for (int i = 0;; ++i) host.ReplaceWholeFile("C:\\world.yvwm", texts[i % 2]);
+    }
+    ::close(running[1]);
+    char end;
+    EXPECT_EQ(::read(running[0], &end, 1), 0);
+    ::close(running[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot become an ordinary user here";
+    const std::string now = ReadHost(file);
+    const bool fileWhole = now == texts[0] || now == texts[1];
+    bool backedUp = false;
+    for (const std::string& backup : place.Backups()) {
+      const std::string old = ReadHost(backup);
+      EXPECT_TRUE(old == texts[0] || old == texts[1]) << "a backup that is not whole, try " << t;
+      backedUp = backedUp || old == texts[0] || old == texts[1];
+      fs::remove(backup);
+    }
+    EXPECT_TRUE(fileWhole || backedUp) << "try " << t;
+    tornFiles += fileWhole ? 0 : 1;
+    if (!fileWhole) std::ofstream(file, std::ios::binary) << texts[0];
+  }
+  RecordProperty("TornFiles", tornFiles);  // how often a kill hit a write
+  EXPECT_EQ(Entries(place.dir.path), (std::vector<std::string>{"world.yvwm"}));
 }
 
 TEST(Files, AWriteCutShortByAFileSizeLimitKeepsTheOldFile) {
