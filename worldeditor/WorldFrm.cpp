@@ -2,8 +2,7 @@
 // commands and scroll handlers.
 #include "worldeditor/WorldFrm.h"
 
-#include <QPointer>
-
+#include "controls/Dialog.h"
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
@@ -16,8 +15,6 @@
 
 namespace yv {
 namespace {
-
-QPointer<WorldFrm> g_instance;
 
 const char* const kModeCaptions[5] = {"Map Tiles - Normal Table", "Map Tiles - Favotites Table", "Level Point Editor",
                                       "All Layers", "Set Zunbo Start"};
@@ -60,23 +57,14 @@ WorldFrm::WorldFrm() : Form(863, 634) {
 // A world window that goes without its unload still gives its opener back (Form does).
 WorldFrm::~WorldFrm() = default;
 
-WorldFrm* WorldFrm::Instance() { return g_instance.data(); }
-
-WorldFrm& WorldFrm::Create() {
-  if (!g_instance || g_instance->IsUnloaded()) g_instance = new WorldFrm();
-  return *g_instance;
-}
+WorldFrm* WorldFrm::Instance() { return OpenDialog<WorldFrm>(); }
 
 void OpenWorldFrm(Form& opener) {
-  if (WorldFrm* open = WorldFrm::Instance(); open && open->IsLoaded()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
   // The opener is held from before the load, whose event pumps would let it
   // take a command, and hidden once the world window shows; the unload gives
-  // it back after the preferences and the question about changes.
-  WorldFrm::Create().ShowOver(&opener, OwnerUse::HideWhileOpen);
+  // it back after the preferences and the question about changes. An open
+  // world window is brought to the front instead.
+  ShowDialog<WorldFrm>({&opener, OwnerUse::HideWhileOpen});
 }
 
 // ---------------------------------------------------------------- layout

@@ -37,11 +37,9 @@ class WorldFrm : public controls::Form {
   WorldFrm();
   ~WorldFrm() override;
 
-  // The one instance while it exists (nullptr before it is created and after it is deleted).
+  // The open window, or nullptr when there is none (also once it has been
+  // unloaded and is only waiting to be deleted).
   static WorldFrm* Instance();
-  // Creates the instance (not yet loaded) when there is none, or when the
-  // one there is has unloaded and only waits to be deleted.
-  static WorldFrm& Create();
 
   // ---------------------------------------------------------------- public methods
   // Redraws everything shown from the world document and the window's state.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/Dialog.h"
 #include "tests/core/WorldTestSupport.h"
 #include "tests/support/ProgramFixture.h"
 #include "worldeditor/LinkForm.h"
@@ -19,8 +20,9 @@ class LinkList : public test::ProgramTest {
   void SetUp() override {
     ProgramTest::SetUp();
     test::ResetWorldState();
-    frm = &WorldFrm::Create();
-    frm->show();  // shown without its load: the panel alone
+    // Shown over no window and with no world to read: the panel alone.
+    frm = controls::ShowDialog<WorldFrm>({});
+    ASSERT_NE(frm, nullptr);
     frm->LinkFrame->SetVisible(true);
   }
   // count links, link n of type n % 6 at (n, 100 + n), its target (200 + n, 300 + n).
