@@ -13,11 +13,17 @@
 // again, the outer one's too.
 //
 // The window may be unloaded and deleted while the fill pumps events; the
-// guard then touches nothing.
+// guard then touches nothing, and PumpEvents tells the fill to stop:
+//
+//   const RedrawGuard filling(this, Updating, AfterFill::Clear);
+//   if (!filling.PumpEvents()) return;  // the window went away meanwhile
 #pragma once
 
 #include <QObject>
 #include <QPointer>
+
+#include "controls/Form.h"
+#include "platform/System.h"
 
 namespace yv::controls {
 
@@ -37,6 +43,14 @@ class RedrawGuard {
 
   // True when the flag was already set: this fill runs inside another one.
   bool Nested() const { return nested_; }
+
+  // Runs the event pump; true when the window is still there to be filled
+  // (neither deleted nor unloaded meanwhile).
+  bool PumpEvents() const {
+    platform::DoEvents();
+    const auto* form = qobject_cast<const Form*>(window_.data());
+    return window_ && !(form && form->IsUnloaded());
+  }
 
  private:
   QPointer<QObject> window_;

@@ -231,10 +231,8 @@ void VarsFrm::CloseCmd_Click() { Unload(); }
 // ---------------------------------------------------------------- display
 
 void VarsFrm::UpdateVarsDisplay() {
-  QPointer<VarsFrm> self(this);
   const RedrawGuard filling(this, Updating, AfterFill::Clear);
-  platform::DoEvents();
-  if (!self || IsUnloaded()) return;
+  if (!filling.PumpEvents()) return;
 
   FileNameBox->SetCaption(Pref.LastLevelFile);
   CommentBox->SetText(Level.Comment);

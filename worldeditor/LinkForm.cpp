@@ -155,10 +155,8 @@ void LinkForm::Form_Unload() {
 int LinkForm::FlagToCheckValue(const std::string& flag) { return LCase(flag) == "f" ? 0 : 1; }
 
 void LinkForm::UpdateLinkDisplay() {
-  QPointer<LinkForm> self(this);
   const RedrawGuard filling(this, Updating, AfterFill::Clear);
-  platform::DoEvents();
-  if (!self || IsUnloaded()) return;
+  if (!filling.PumpEvents()) return;
 
   LinkNumBox->SetCaption(FormatInt(SelectedLink));
   const int type = EditLink.LinkType;

@@ -6,7 +6,6 @@
 #include "model/General.h"
 #include "model/LineEnds.h"
 #include "model/Preference.h"
-#include "platform/System.h"
 #include "platform/Ui.h"
 #include "worldeditor/WorldFrm.h"
 #include "worldeditor/document/YVW_Read.h"
@@ -39,10 +38,7 @@ void WorldFrm::UpdateWorld() {
   // only the outermost pumps events, so a scroll drag cannot nest redraws
   // one inside the other for as long as it goes on.
   const RedrawGuard drawing(this, Updating);
-  if (!drawing.Nested()) {
-    platform::DoEvents();
-    if (IsUnloaded()) return;
-  }
+  if (!drawing.Nested() && !drawing.PumpEvents()) return;
 
   const bool readFailed = WorldReadError > 0;
   const bool tooSmall = !readFailed && WorldLoaded && (World.Width < 18 || World.Height < 15);

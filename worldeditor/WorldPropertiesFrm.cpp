@@ -181,12 +181,10 @@ void WorldPropertiesFrm::OKCmd_Click() { Unload(); }
 // ---------------------------------------------------------------- display
 
 void WorldPropertiesFrm::UpdatePropertiesDisplay() {
-  QPointer<WorldPropertiesFrm> self(this);
   // A fill run from a handler inside another fill's event pump leaves the
   // outer fill's flag set.
   const RedrawGuard filling(this, Updating);
-  platform::DoEvents();
-  if (!self || IsUnloaded()) return;
+  if (!filling.PumpEvents()) return;
 
   FNBox->SetCaption(Pref.LastWorldMapFile);
   NameBox->SetText(World.Name);

@@ -386,10 +386,18 @@ TEST(RedrawGuardTest, SetsTheFlagThenRestoresOrClearsItAndLeavesItOnceTheWindowI
       const RedrawGuard guard(window, flag, c.after);
       EXPECT_TRUE(flag && guard.Nested() == c.before);
       if (c.gone) delete window;
+      EXPECT_EQ(guard.PumpEvents(), !c.gone);  // a fill goes on only while its window is there
     }
     EXPECT_EQ(flag, c.left) << c.before << c.gone;
     delete window;  // null when already gone
   }
+  // A window that unloads while the fill pumps is gone to it as well.
+  auto form = ShownForm();
+  bool updating = false;
+  const RedrawGuard guard(form.get(), updating);
+  EXPECT_TRUE(guard.PumpEvents());
+  form->Unload();
+  EXPECT_FALSE(guard.PumpEvents());
 }
 
 // ---------------------------------------------------------------- check box and option buttons
