@@ -13,8 +13,8 @@
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
 #include "pictures/Pictures.h"
-#include "tests/support/ScriptedUi.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -38,7 +38,6 @@ std::string PictureBytes(const char* format, int w, int h) {
 
 class BackgroundPicker : public test::ProgramTest {
  protected:
-
   void SetUp() override {
     ProgramTest::SetUp();
     BackGndFrm::SelectedFile.clear();  // as at the start of a run
@@ -96,6 +95,7 @@ TEST_F(BackgroundPicker, OkWithoutAChoiceKeepsTheBackgroundThenCarriesTheLastCli
   });
   EXPECT_EQ(Level.Background, "kept.jpg");
   EXPECT_EQ(BackGndFrm::SelectedFile, "sky.jpg");
+  EXPECT_FALSE(LevelChanged);
 
   // The next opening starts afresh (no row, the start picture) but OK stores the earlier click.
   OpenAndWait([&](BackGndFrm* picker) {
@@ -104,6 +104,7 @@ TEST_F(BackgroundPicker, OkWithoutAChoiceKeepsTheBackgroundThenCarriesTheLastCli
     test::Mouse::Click(picker->OKCmd);
   });
   EXPECT_EQ(Level.Background, "sky.jpg");
+  EXPECT_TRUE(LevelChanged);  // a changed background is a change to save
 
   // The close box is Cancel.
   OpenAndWait([&](BackGndFrm* picker) {

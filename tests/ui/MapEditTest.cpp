@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <tuple>
 
 #include "leveleditor/MainFrm.h"
@@ -11,8 +12,8 @@
 #include "model/General.h"
 #include "model/Preference.h"
 #include "model/YVE_Main.h"
-#include "tests/support/ScriptedUi.h"
 #include "tests/support/ProgramFixture.h"
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestState.h"
 #include "tests/support/UiSupport.h"
@@ -508,4 +509,30 @@ TEST_F(MapEdit, GrabsOfEachEditMode) {
     EXPECT_EQ(frm->ObjectFrame->Visible(), mode == kModeBadGuys);
     EXPECT_EQ(frm->BGUFrame->Visible(), mode == kModeBadGuyList);
   }
+}
+
+TEST_F(MapEdit, EveryEditOfTheLevelMarksItChangedAndARedrawDoesNot) {
+  MakeLevel(40);
+  AppendObject() = LevelObject{0, BadGuyFileNames[0], 64, 96, 0};
+  Level.ObjectCount = 1;
+  frm->UpdateDisplay();
+  const std::pair<const char*, std::function<void()>> edits[] = {
+      {"painted", [&] { SelectedTile = 5, ClickCell(3, 3); }},
+      {"erased", [&] { SelectedTile = 0, ClickCell(3, 3); }},
+      {"reset point", [&] { SelectedTile = ResetPointTile, ClickCell(12, 5); }},
+      {"start", [&] { Mouse::Click(frm->SetZunboCmd), ClickCell(4, 4); }},
+      {"bad guy placed",
+       [&] { frm->ModeOption[kModeBadGuys]->SetValue(true), frm->ObjSelImg_Click(2), ClickCell(6, 6); }},
+      {"bad guy moved", [&] { frm->ModeOption[kModeBadGuyList]->SetValue(true), frm->BGUXBox[0]->SetText("100"); }},
+      {"stays on its platform", [&] { Mouse::Click(frm->StayCheck[0]); }},
+      {"bad guy deleted", [&] { SelectedObject = 1, frm->DelBadGuyCmd_Click(); }},
+  };
+  for (const auto& [name, edit] : edits) {
+    LevelChanged = false;
+    frm->UpdateDisplay();  // the list writes its values back unchanged
+    EXPECT_FALSE(LevelChanged) << name;
+    edit();
+    EXPECT_TRUE(LevelChanged) << name;
+  }
+  EXPECT_EQ(Level.ObjectCount, 1);  // one placed, one deleted
 }

@@ -131,11 +131,12 @@ TEST_F(VarsDialog, OpensFromTheToolbarFilledFromTheLevelWithoutWritingBack) {
   EXPECT_EQ(frm->NumsBox->Caption(), "Number of Reset Points = 2, Number of BadGuys = 1");
   EXPECT_EQ(frm->FloorImg->ToolTip(), "Click to use thbe Current Selected Tile");
   EXPECT_FALSE(frm->Updating);
+  EXPECT_FALSE(LevelChanged);
 
-  // Typing stores each field as typed; nothing is range-checked.
+  // Typing stores each field as typed, a change to save; nothing is range-checked.
   frm->NameBox->SetText("");
   Type(frm->NameBox, "Ice Cave");
-  EXPECT_EQ(Level.Name, "Ice Cave");
+  EXPECT_TRUE(Level.Name == "Ice Cave" && LevelChanged);
   frm->BkgRedTopBox->SetText("300");
   EXPECT_EQ(Level.BkgdRedTop, 300);
   frm->StartXBox->SetText("12.5");  // halves go to the even neighbour
