@@ -872,7 +872,9 @@ namespace {
 
 // Lines ended by CR, by CR LF or by the end of the text, each followed by one
 // LF, rewritten in place: a text without CR stays as it is, and a lone LF
-// stays in its line.
+// stays in its line. The LF a last line without its line end takes fits the
+// room the input file leaves after the text, so even a lone-CR text grows
+// where it stands.
 void ToLfLines(std::string& text) {
   size_t out = text.find('\r');
   if (out == std::string::npos) return;
