@@ -893,7 +893,7 @@ void ToLfLines(std::string& text) {
 // buffer itself, never copied: a large world is held once. False when the
 // path names no ordinary file that can be read whole.
 bool LoadWorldText(const std::string& path) {
-  if (!platform::Fs().FileExists(path)) return false;
+  // The length is -1 for a path that names no ordinary file.
   const int64_t length = platform::Fs().FileLength(path);
   if (length < 0 || length >= kMaxReadableLength) return false;
   // The text of the read before goes first, so two texts are never held.
