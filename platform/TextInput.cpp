@@ -1,6 +1,7 @@
 #include "platform/TextInput.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "platform/FileSystem.h"
@@ -47,6 +48,11 @@ int FreeFile() {
 bool OpenForInput(int number, const std::string& path) {
   if (number < 1 || number > kMaxFiles || g_files[number]) return false;
   std::string bytes;
+  // Room for one character more than the file holds: a reader that ends the
+  // last line with a line end the file lacks adds it where the text stands,
+  // and a large file is never copied whole for one character.
+  const int64_t length = Fs().FileLength(path);
+  if (length >= 0) bytes.reserve(static_cast<size_t>(length) + 1);
   if (!Fs().ReadWholeFile(path, bytes)) return false;
   g_files[number] = std::make_unique<LineCursor>(std::move(bytes));
   return true;

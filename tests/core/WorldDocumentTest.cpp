@@ -32,27 +32,29 @@ TEST_F(WorldDocument, AtStartTheArraysHoldElementZeroAndTheResetsGiveTheirDefaul
   EXPECT_EQ(World.Comments, std::vector<std::string>{""});
   EXPECT_EQ(World.Links, std::vector<WorldLink>(1));
   EXPECT_EQ(World.Tiles.Columns() * World.Tiles.Rows(), 1);
-  EXPECT_EQ(World.Width + World.Height + World.StartX + World.LinkCount + World.CommentCount, 0);
   // Building before any world exists writes an empty world.
   EXPECT_EQ(Built(),
             ";; Created by Mossdrake YV_Editor\n(yorvane-worldmap\n  (properties\n    (name \"\")\n"
             "    (music \"\")\n    (start_pos_x 0)\n    (start_pos_y 0))\n  (tilemap\n    (width  0)\n"
             "    (height 0)\n    (data\n       ))\n(levels\n      ))\n");
 
+  // A reset leaves nothing of the world before it, not even the memory of
+  // its lists.
+  ResetWorldData();
+  const WorldData reset = World;
+  World.Name = World.Music = "old";
+  World.StartX = World.StartY = World.Width = World.Height = 40;
+  World.CommentCount = 1;
   World.Comments = {"; head", "a"};
   World.Tiles.Create(40, 30);
-  SetLinks(3);
+  SetLinks(300);
   WorldLoaded = NewWorldPending = WorldChanged = true;
   WorldReadError = 24;
   SelectedWorldTile = 58;
   ResetWorldData();
-  WorldData defaults;
-  defaults.Name = "default_test";
-  defaults.Music = "SALCON.MOD";
-  defaults.StartX = defaults.StartY = 3;
-  defaults.Width = 18;
-  defaults.Height = 15;
-  EXPECT_EQ(World, defaults);
+  EXPECT_EQ(World, reset);
+  EXPECT_EQ(World.Links.capacity(), 1u);
+  EXPECT_EQ(World.Comments.capacity(), 1u);
   EXPECT_FALSE(WorldLoaded);
   EXPECT_TRUE(NewWorldPending && WorldChanged);
   EXPECT_EQ(WorldReadError, 24);

@@ -1,9 +1,10 @@
-// The world map the world editor works on, its flags, the operations on it,
-// and the world-map file reader.
+// The world map the world editor works on, its flags, the operations on it
+// (YVW_World.cpp), and the world-map file reader (YVW_Read.cpp).
 //
 // The reader loads the whole file into ReadBuffer (the reader state it
-// shares with the level and info readers) and parses it one character at a
-// time. It reports the first problem by a code in WorldReadError:
+// shares with the level and info readers) and reads it with a scanner that
+// hands out its words as views of that text. It reports the first problem by
+// a code in WorldReadError:
 //
 //   1 top level: the text ended after a "(" and its word (this replaces the
 //     code of the body before it); also: no world body in the file
@@ -87,8 +88,6 @@ extern bool WorldChanged;          // the world map has unsaved changes
 extern int16_t WorldReadError;     // code of the last read, 0 for none
 extern int16_t SelectedLinkType;   // the link type picker's choice: 2..5, or -1 for none
 extern int16_t SelectedWorldTile;  // the tile a left click on the map paints
-extern std::string WorldKeyword;   // the reader's last keyword
-extern std::string WorldToken;     // the reader's last token
 
 constexpr int16_t kMaxWorldLinks = 32767;
 
@@ -104,6 +103,10 @@ void ResetWorldTiles();
 // Removes link n (1..World.LinkCount), moving the later links down one
 // place; any other n does nothing. SelectedLink stays as it is.
 void DeleteLink(int n);
+// Appends a fresh link (type 0, every field empty or 0), growing the list by
+// doubling when its room runs out. At 32767 links nothing is added and the
+// result is null.
+WorldLink* AppendWorldLink();
 // Appends a level link (type 2) at cell (x, y) and selects it. At 32767
 // links nothing is added, SelectedLink stays, and the result is false.
 bool AddInNewLink(int16_t x, int16_t y);
@@ -131,22 +134,5 @@ bool SetWorldTile(int column, int row, int16_t tile);
 // holds what was read before it. Sets NewLine to LF and TabChar to TAB. A
 // read asked for while another read runs does nothing.
 void ReadWorldFile(const std::string& path);
-
-// The tokenizer, working on ReadBuffer at ReadPos. Taking the buffer's last
-// character reaches the end of the text at once (ReadPos below 1), and a
-// step back never undoes that. Blanks are space, TAB and LF.
-std::string NextWorldToken();       // the next non-blank character; "" at the end
-std::string ReadWorldChar();        // the next character; "" at the end
-void SkipWorldBlanks();             // leaves the next non-blank to be read next
-std::string ReadWorldWord();        // a keyword or number, in lower case
-std::string ReadWorldString();      // a string between double quotes, or ""
-std::string ReadBoolToken();        // the character after "#", or ""
-std::string ReadWorldRestOfLine();  // up to LF (consumed) or "(" (left)
-
-// The sections; each works on World and sets WorldReadError.
-void ParseWorldBody();
-void ParseWorldProperties();
-void ParseWorldTilemap();
-void ParseWorldLevels();
 
 }  // namespace yv
