@@ -38,8 +38,8 @@ class ScriptedUi {
   // Chosen paths for the next file dialogs; std::nullopt (or an empty queue) cancels.
   std::deque<std::optional<std::string>> fileAnswers;
 
-  // Run when a message box, input box or file dialog is shown, before it answers
-  // (for tests that act while a box is up, as a user could through the event pump).
+  // Run when a message box is shown, before it answers (for tests that act
+  // while a box is up, as a user could through the event pump).
   std::function<void(const MsgBoxCall&)> onMsgBox;
 
   std::vector<MsgBoxCall> msgCalls;
